@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vm {
 
@@ -76,8 +77,9 @@ class Decimal {
   struct Rep;
   friend struct Rep;
   bool negative_ = false;
-  int scale_ = 0;                       // places after the point
-  std::basic_string<std::uint32_t> mag_;  // base 1e9 magnitude, least significant first
+  int scale_ = 0;                   // places after the point, no trailing zeros
+  std::vector<std::uint32_t> mag_;  // base 1e9 magnitude, least significant first;
+                                    // no high zero limbs, empty for 0
 };
 
 }  // namespace vm
