@@ -23,9 +23,9 @@ namespace vm {
 
 class Decimal {
  public:
-  Decimal();                       // 0
-  Decimal(int value);              // NOLINT: integers convert implicitly
-  Decimal(long long value);        // NOLINT
+  Decimal();                                              // 0
+  Decimal(int value);                                     // NOLINT: integers convert implicitly
+  Decimal(long long value);                               // NOLINT
   static Decimal fromUnits(long long units, int places);  // fromUnits(426, 2) == 4.26
 
   // Parses "-12.345", "12", ".5", "+3.0"; surrounding blanks allowed.
