@@ -2,9 +2,11 @@
 // rules by which they are read into and written from the globals.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "Globals.h"
+#include "store/Globals.h"
 
 namespace vm {
 
@@ -14,6 +16,13 @@ inline constexpr const char* kBrowseIni = ".\\Browse.ini";    // mapped to ./Bro
 // The file name the program actually opens for one of the names above
 // (".\\X" is X in the current folder on every platform).
 std::string settingsPath(const std::string& name);
+
+// The number a setting's text stands for, as a BYTE: blanks around it are
+// allowed, then an optional sign, digits and an optional point with digits
+// (cut to the whole number).  Anything else ("", "abc", "2abc", "1 2") is 0.
+// Like any number stored into a BYTE it is taken modulo 256 ("-1" is 255,
+// "257" is 1).
+std::uint8_t settingByte(std::string_view text);
 
 enum class DisplaySetting { Hide, Unhide, Other };
 
