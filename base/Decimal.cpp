@@ -444,7 +444,12 @@ long long Decimal::toInteger() const {
 }
 
 double Decimal::toDouble() const {
-  return std::strtod(toString().c_str(), nullptr);
+  // from_chars ignores the C locale, which a GUI program may have set to one
+  // with a decimal comma.
+  const std::string text = toString();
+  double value = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
 }
 
 std::string Decimal::toFixed(int places) const {

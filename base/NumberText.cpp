@@ -3,10 +3,11 @@
 // texts into places that expect plain numbers.
 #include "base/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 
 namespace vm {
 
@@ -60,9 +61,12 @@ std::string shortestText(const Decimal& value) {
 
 std::string shortestText(double value) {
   if (!std::isfinite(value) || value == 0.0) return "0";
+  // to_chars rather than printf: the C locale may use a decimal comma.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", kSignificant - 1, value);
-  std::string_view sci(buf);
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kSignificant - 1);
+  if (res.ec != std::errc()) return "0";
+  std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
   const bool negative = sci.front() == '-';
   if (negative) sci.remove_prefix(1);
   const std::size_t e = sci.find('e');
