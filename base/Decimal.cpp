@@ -289,6 +289,16 @@ Decimal::Decimal(long long value) {
   mag_ = fromUnsigned(mag);
 }
 
+Decimal::Decimal(long value) : Decimal(static_cast<long long>(value)) {}
+
+Decimal::Decimal(unsigned value) : Decimal(static_cast<unsigned long long>(value)) {}
+
+Decimal::Decimal(unsigned long value) : Decimal(static_cast<unsigned long long>(value)) {}
+
+Decimal::Decimal(unsigned long long value) {
+  mag_ = fromUnsigned(value);
+}
+
 Decimal Decimal::fromUnits(long long units, int places) {
   Decimal d(units);
   if (places > 0) {

@@ -23,9 +23,15 @@ namespace vm {
 
 class Decimal {
  public:
-  Decimal();                                              // 0
-  Decimal(int value);                                     // NOLINT: integers convert implicitly
-  Decimal(long long value);                               // NOLINT
+  Decimal();                 // 0
+  Decimal(int value);        // NOLINT: integers convert implicitly
+  Decimal(long long value);  // NOLINT
+  // The other integer types, so that std::int64_t, std::size_t and the like
+  // convert without ambiguity.
+  Decimal(long value);                                    // NOLINT
+  Decimal(unsigned value);                                // NOLINT
+  Decimal(unsigned long value);                           // NOLINT
+  Decimal(unsigned long long value);                      // NOLINT
   static Decimal fromUnits(long long units, int places);  // fromUnits(426, 2) == 4.26
 
   // Parses "-12.345", "12", ".5", "+3.0"; surrounding blanks allowed.

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -181,6 +183,10 @@ TEST(DecimalConvert, SignAndParts) {
   EXPECT_EQ(Decimal(LLONG_MIN).toInteger(), LLONG_MIN);
   EXPECT_EQ(Decimal(LLONG_MAX).toString(), "9223372036854775807");
   EXPECT_DOUBLE_EQ(D("1.046").toDouble(), 1.046);
+  EXPECT_EQ(Decimal(std::int64_t{-7}), Decimal(-7));
+  EXPECT_EQ(Decimal(std::size_t{12}), Decimal(12));
+  EXPECT_EQ(Decimal(ULLONG_MAX).toString(), "18446744073709551615");
+  EXPECT_EQ(Decimal(4000000000u).toString(), "4000000000");
 }
 
 TEST(DecimalConvert, FromDoubleUsesTheShortestDecimal) {
