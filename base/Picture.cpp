@@ -565,6 +565,12 @@ std::optional<DayNumber> parseDate(std::string_view text, std::string_view pictu
     }
   }
 
+  // A year written first with all its digits ("2024-01-02") is read as
+  // year, month, day whatever the picture's order.
+  if (numbers.size() == 3 && !namedMonth && yearWritten[0] && !order.empty() && order[0] != 'y') {
+    order = {'y', 'M', 'd'};
+  }
+
   int day = 0, month = namedMonth, year = 0;
   bool yearFull = false;
   std::size_t n = 0;
