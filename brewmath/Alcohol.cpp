@@ -10,13 +10,24 @@ namespace vm::brewmath {
 
 namespace {
 
-const Decimal kDropDivisor = Decimal::fromUnits(75, 1);  // 7.5 points per 1 % abv
-const Decimal kWeightFactor = Decimal::fromUnits(8, 1);  // abw = abv x 0.8
-const Decimal kAllowanceAbv = Decimal::fromUnits(5, 1);  // 0.5
-const Decimal kAllowanceAbw = Decimal::fromUnits(4, 1);  // 0.4
-const Decimal kHydrometerMin = Decimal::fromUnits(900, 3);
-const Decimal kHydrometerMax = Decimal::fromUnits(1200, 3);
-const Decimal kGravityStep = Decimal::fromUnits(1, 3);
+// The constants are made where they are used rather than held in globals,
+// so that no other file's static initialisation can meet them unbuilt.
+
+// Gravity points (whole form) per 1 % abv.
+Decimal dropDivisor() {
+  return Decimal::fromUnits(75, 1);
+}
+// abw = abv x 0.8.
+Decimal weightFactor() {
+  return Decimal::fromUnits(8, 1);
+}
+// The second fermentation in the bottle, by volume and by weight.
+Decimal allowanceAbv() {
+  return Decimal::fromUnits(5, 1);
+}
+Decimal allowanceAbw() {
+  return Decimal::fromUnits(4, 1);
+}
 
 const char* const kOutOfRange = "Out of Range...";
 const char* const kRangeText = "The Hydrometer Range is 0.900 to 1.200";
@@ -27,13 +38,13 @@ Message rangeMessage(const char* text) {
 
 // The hydrometer range checks shared by both readings.
 void checkRange(GravityCheck& check) {
-  if (check.reading < kHydrometerMin) {
+  if (check.reading < hydrometerMinimum()) {
     check.messages.push_back(rangeMessage(kRangeText));
-    check.reading = kHydrometerMin;
+    check.reading = hydrometerMinimum();
   }
-  if (check.reading > kHydrometerMax) {
+  if (check.reading > hydrometerMaximum()) {
     check.messages.push_back(rangeMessage(kRangeText));
-    check.reading = kHydrometerMax;
+    check.reading = hydrometerMaximum();
   }
 }
 
@@ -60,13 +71,13 @@ std::string alcoholReportLabel(AlcoholBasis basis) {
 }
 
 Decimal hydrometerMinimum() {
-  return kHydrometerMin;
+  return Decimal::fromUnits(900, 3);
 }
 Decimal hydrometerMaximum() {
-  return kHydrometerMax;
+  return Decimal::fromUnits(1200, 3);
 }
 Decimal gravityStep() {
-  return kGravityStep;
+  return Decimal::fromUnits(1, 3);
 }
 
 Decimal gravityFromWhole(int whole) {
@@ -76,10 +87,10 @@ Decimal gravityFromWhole(int whole) {
 AlcoholResult CalcAlcohol(const Decimal& og, const Decimal& fg) {
   AlcoholResult r;
   r.drop = (og.stored(3) - fg.stored(3)).stored(3);
-  r.abv = (r.drop * Decimal(1000) / kDropDivisor).stored(2);
-  r.abw = (r.abv * kWeightFactor).stored(2);
-  r.abvWithAllowance = (r.abv + kAllowanceAbv).stored(2);
-  r.abwWithAllowance = (r.abw + kAllowanceAbw).stored(2);
+  r.abv = (r.drop * Decimal(1000) / dropDivisor()).stored(2);
+  r.abw = (r.abv * weightFactor()).stored(2);
+  r.abvWithAllowance = (r.abv + allowanceAbv()).stored(2);
+  r.abwWithAllowance = (r.abw + allowanceAbw()).stored(2);
   return r;
 }
 
@@ -106,17 +117,32 @@ std::optional<Message> StoredAlcoholQuestion(int ogWhole, int fgWhole, AlcoholBa
                  MessageIcon::Question, "&Yes|&No"};
 }
 
+std::optional<AlcoholPrecheck> checkBeforeStoredAlcohol(int ogWhole, int fgWhole) {
+  auto refuse = [](std::string text, GravityField focus) {
+    return AlcoholPrecheck{
+        Message{"Can not calculate!", std::move(text), MessageIcon::Exclamation, ""}, focus};
+  };
+  if (ogWhole == 0) return refuse("Need Start S.G. (Original Gravity)", GravityField::Original);
+  if (fgWhole == 0) return refuse("Need Final S.G. (Final Gravity)", GravityField::Final);
+  if (!(fgWhole < ogWhole)) {
+    return refuse("The Final Gravity must be less than the Original.||Final Gravity:     " +
+                      std::to_string(fgWhole) + "|Original Gravity: " + std::to_string(ogWhole),
+                  GravityField::Final);
+  }
+  return std::nullopt;
+}
+
 std::optional<Decimal> CalcStoredAlcohol(int ogWhole, int fgWhole, AlcoholBasis basis,
                                          AllowanceAnswer answer) {
   if (!(fgWhole < ogWhole)) return std::nullopt;
   if (answer == AllowanceAnswer::Dismissed) return std::nullopt;
   const bool withAllowance = answer == AllowanceAnswer::Yes;
-  const Decimal q = (Decimal(ogWhole - fgWhole) / kDropDivisor).stored(4);
+  const Decimal q = (Decimal(ogWhole - fgWhole) / dropDivisor()).stored(4);
   if (basis == AlcoholBasis::ByVolume) {
-    return (withAllowance ? q + kAllowanceAbv : q).stored(2);
+    return (withAllowance ? q + allowanceAbv() : q).stored(2);
   }
-  const Decimal abw = q * kWeightFactor;
-  return (withAllowance ? abw + kAllowanceAbw : abw).stored(2);
+  const Decimal abw = q * weightFactor();
+  return (withAllowance ? abw + allowanceAbw() : abw).stored(2);
 }
 
 std::optional<Message> AlcoholUpdateMessage(const Decimal& oldValue, const Decimal& newValue) {
@@ -128,8 +154,8 @@ std::optional<Message> AlcoholUpdateMessage(const Decimal& oldValue, const Decim
 }
 
 Decimal StepGravity(const Decimal& reading, int direction) {
-  if (direction > 0) return (reading + kGravityStep).stored(3);
-  if (direction < 0) return (reading - kGravityStep).stored(3);
+  if (direction > 0) return (reading + gravityStep()).stored(3);
+  if (direction < 0) return (reading - gravityStep()).stored(3);
   return reading.stored(3);
 }
 
@@ -177,8 +203,8 @@ std::optional<Message> SugarAlcoholTable::applyAllowance() {
                    MessageIcon::Question, ""};
   }
   for (SugarAlcoholRow& row : rows_) {
-    row.alcVol = (row.alcVol + kAllowanceAbv).stored(1);
-    row.alcWgt = (row.alcWgt + kAllowanceAbw).stored(1);
+    row.alcVol = (row.alcVol + allowanceAbv()).stored(1);
+    row.alcWgt = (row.alcWgt + allowanceAbw()).stored(1);
   }
   return std::nullopt;
 }

@@ -73,6 +73,17 @@ AllowanceAnswer allowanceAnswerFromButton(int button);
 // ogWhole.
 std::optional<Message> StoredAlcoholQuestion(int ogWhole, int fgWhole, AlcoholBasis basis);
 
+// The brew form's checks before it computes, in this order: original
+// gravity entered, final gravity entered, final below original.  The first
+// that fails gives its message ("Can not calculate!", warning icon) and the
+// reading the focus goes to; the form then sets the stored alcohol to 0.
+enum class GravityField { Original, Final };
+struct AlcoholPrecheck {
+  Message message;
+  GravityField focus;
+};
+std::optional<AlcoholPrecheck> checkBeforeStoredAlcohol(int ogWhole, int fgWhole);
+
 // q = (og - fg) / 7.5 at 4 places; abv: q (+ 0.5); abw: q x 0.8 (+ 0.4);
 // rounded to 2 places.  No value when fgWhole is not below ogWhole or the
 // question was dismissed: the stored value then stays as it was.

@@ -56,6 +56,7 @@ FermentationPeriod CalcFermentationPeriod(DayNumber dateDown, DayNumber dateBott
   const bool bothSet = dateDown != 0 && dateBottled != 0;
   if (overridden) {
     result.period = typedPeriod;
+    result.days = typedPeriod;
     if (bothSet) result.text = "Down + " + std::to_string(typedPeriod) + " days";
     return result;
   }
@@ -66,8 +67,17 @@ FermentationPeriod CalcFermentationPeriod(DayNumber dateDown, DayNumber dateBott
   const long long held = std::clamp(days, 0LL, 255LL);
   result.period = static_cast<std::uint8_t>(held);
   result.clamped = held != days;
+  result.days = static_cast<int>(days);
   result.text = "Down + " + std::to_string(days) + " days";
   return result;
+}
+
+Message fermentationUpdateMessage(const FermentationPeriod& period) {
+  return Message{"Auto update...",
+                 "The Date Down has changed.||The Fermentation period and 'Down + # Days' |will "
+                 "now be updated to " +
+                     std::to_string(period.days) + " days.",
+                 MessageIcon::Information, ""};
 }
 
 bool applyNewBrewDateDown(BrewDates& dates, DayNumber today) {

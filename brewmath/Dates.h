@@ -25,6 +25,9 @@ struct FermentationPeriod {
   // number; `clamped` says that happened.
   std::uint8_t period = 0;
   bool clamped = false;
+  // The days the period stands for: Date Bottled - Date Down, the typed
+  // period when overridden, 0 when a date is missing.
+  int days = 0;
   // "Down + 7 days", or empty when either date is missing.  It gives the
   // days between the dates even when the byte had to be clamped, and the
   // typed period when the calculation is overridden.
@@ -36,6 +39,10 @@ struct FermentationPeriod {
 // is never computed and `typedPeriod`, what the user entered, is kept.
 FermentationPeriod CalcFermentationPeriod(DayNumber dateDown, DayNumber dateBottled,
                                           bool overridden = false, std::uint8_t typedPeriod = 0);
+
+// "Auto update..." shown at OK when Date Down changed while Date Bottled is
+// set: "... |will now be updated to 7 days." (information icon).
+Message fermentationUpdateMessage(const FermentationPeriod& period);
 
 // ---------------------------------------------------------------------------
 // Default dates and their corrections.

@@ -111,6 +111,39 @@ TEST(StoredAlcoholQuestion, AskedByBasisOnlyWhenTheFinalGravityIsBelow) {
   EXPECT_EQ(allowanceAnswerFromButton(0), AllowanceAnswer::Dismissed);
 }
 
+TEST(CheckBeforeStoredAlcohol, FirstFailingCheckInOrder) {
+  const struct {
+    int og, fg;
+    const char* text;  // nullptr: computes
+    GravityField focus;
+  } cases[] = {
+      {0, 0, "Need Start S.G. (Original Gravity)", GravityField::Original},
+      {0, 1010, "Need Start S.G. (Original Gravity)", GravityField::Original},
+      {1050, 0, "Need Final S.G. (Final Gravity)", GravityField::Final},
+      {1040, 1040,
+       "The Final Gravity must be less than the Original.||Final Gravity:     1040|Original "
+       "Gravity: 1040",
+       GravityField::Final},
+      {1040, 1045,
+       "The Final Gravity must be less than the Original.||Final Gravity:     1045|Original "
+       "Gravity: 1040",
+       GravityField::Final},
+      {1050, 1010, nullptr, GravityField::Final},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.og) + " / " + std::to_string(c.fg));
+    const std::optional<AlcoholPrecheck> check = checkBeforeStoredAlcohol(c.og, c.fg);
+    if (c.text == nullptr) {
+      EXPECT_FALSE(check.has_value());
+      continue;
+    }
+    ASSERT_TRUE(check.has_value());
+    EXPECT_EQ(check->message,
+              (Message{"Can not calculate!", c.text, MessageIcon::Exclamation, ""}));
+    EXPECT_EQ(check->focus, c.focus);
+  }
+}
+
 TEST(AlcoholUpdateMessage, OnlyWhenAPositiveOldValueChanges) {
   EXPECT_EQ(
       AlcoholUpdateMessage(D("5.30"), D("5.83")),

@@ -16,28 +16,35 @@ struct PeriodCase {
   std::uint8_t typed;
   int period;
   bool clamped;
+  int days;
   const char* text;
 };
 
 TEST(CalcFermentationPeriod, DaysBetweenTheDatesHeldInOneByte) {
   const PeriodCase cases[] = {
-      {kDown, kDown + 7, false, 0, 7, false, "Down + 7 days"},
-      {0, kDown + 7, false, 9, 0, false, ""},  // a date missing: 0 and no text
-      {kDown, 0, false, 9, 0, false, ""},
-      {kDown, kDown + 255, false, 0, 255, false, "Down + 255 days"},
-      {kDown, kDown + 256, false, 0, 255, true, "Down + 256 days"},  // never wraps to 0
-      {kDown, kDown + 300, false, 0, 255, true, "Down + 300 days"},
-      {kDown + 3, kDown, false, 0, 0, true, "Down + -3 days"},  // never wraps to 253
-      {kDown, kDown + 10, true, 5, 5, false, "Down + 5 days"},  // the typed period is kept
-      {kDown, 0, true, 5, 5, false, ""},
+      {kDown, kDown + 7, false, 0, 7, false, 7, "Down + 7 days"},
+      {0, kDown + 7, false, 9, 0, false, 0, ""},  // a date missing: 0 and no text
+      {kDown, 0, false, 9, 0, false, 0, ""},
+      {kDown, kDown + 255, false, 0, 255, false, 255, "Down + 255 days"},
+      {kDown, kDown + 256, false, 0, 255, true, 256, "Down + 256 days"},  // never wraps to 0
+      {kDown, kDown + 300, false, 0, 255, true, 300, "Down + 300 days"},
+      {kDown + 3, kDown, false, 0, 0, true, -3, "Down + -3 days"},  // never wraps to 253
+      {kDown, kDown + 10, true, 5, 5, false, 5, "Down + 5 days"},   // the typed period is kept
+      {kDown, 0, true, 5, 5, false, 5, ""},
   };
   for (const PeriodCase& c : cases) {
     SCOPED_TRACE(c.text);
     const FermentationPeriod p = CalcFermentationPeriod(c.down, c.bottled, c.overridden, c.typed);
     EXPECT_EQ(p.period, c.period);
     EXPECT_EQ(p.clamped, c.clamped);
+    EXPECT_EQ(p.days, c.days);
     EXPECT_EQ(p.text, c.text);
   }
+  EXPECT_EQ(fermentationUpdateMessage(CalcFermentationPeriod(kDown, kDown + 9)),
+            (Message{"Auto update...",
+                     "The Date Down has changed.||The Fermentation period and 'Down + # Days' "
+                     "|will now be updated to 9 days.",
+                     MessageIcon::Information, ""}));
 }
 
 TEST(DefaultDateRules, EachRuleChangesOnlyItsDate) {
