@@ -88,6 +88,11 @@ TEST_F(SumpadWindowTest, KeypadKeysAndEnterPressTheirButtons) {
   keypad(Qt::Key_2);
   keypad(Qt::Key_Return, Qt::NoModifier);
   EXPECT_EQ(shown(), "4");
+  // a keypad whose point key sends a decimal comma
+  keypad(Qt::Key_3);
+  keypad(Qt::Key_Comma);
+  keypad(Qt::Key_2);
+  EXPECT_EQ(shown(), "3.2");
 }
 
 TEST_F(SumpadWindowTest, MainRowKeysAreNoShortcuts) {
