@@ -18,8 +18,10 @@ HelpViewer* ChmHelpBackend::viewer() const {
 }
 
 ChmHelpBackend::~ChmHelpBackend() {
-  // The viewer reads from file_, which goes with us.
-  delete viewer_.data();
+  // The viewer reads from file_, which goes with us.  Once the application
+  // object is gone no widget may be touched; the viewer went before it (see
+  // showViewer).
+  if (QCoreApplication::instance()) delete viewer_.data();
 }
 
 QStringList ChmHelpBackend::searchFolders() const {
@@ -64,6 +66,11 @@ HelpViewer* ChmHelpBackend::showViewer(QWidget* owner) {
   if (!viewer_) {
     viewer_ = new HelpViewer;
     viewer_->setAttribute(Qt::WA_DeleteOnClose, false);
+    // An open help window must not keep the program running once the main
+    // window has closed, and must be gone before the application object is.
+    viewer_->setAttribute(Qt::WA_QuitOnClose, false);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                     QCoreApplication::instance(), [viewer = viewer_] { delete viewer.data(); });
     if (file_.isOpen()) viewer_->setHelpFile(&file_);
     // First time only: beside the window that asked, where the user is looking.
     if (owner && owner->window()->isVisible()) {
@@ -131,6 +138,11 @@ void ChmHelpBackend::showKeyword(QWidget* owner, const std::string& keyword,
 }
 
 void ChmHelpBackend::showTopic(QWidget* owner, const std::string& topic) {
+  // Windows without a topic of their own open the help file at its start.
+  if (QString::fromStdString(topic).trimmed().isEmpty()) {
+    showContents(owner);
+    return;
+  }
   if (!ensureOpen()) return;
   HelpViewer* viewer = showViewer(owner);
   if (auto page = file_.topicPage(topic); page && viewer->showPage(QString::fromStdString(*page)))

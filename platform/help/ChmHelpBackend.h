@@ -31,6 +31,7 @@ class ChmHelpBackend : public HelpBackend {
   void showContents(QWidget* owner) override;
   void showKeyword(QWidget* owner, const std::string& keyword, const std::string& notFoundTitle,
                    const std::string& notFoundText) override;
+  // An empty topic (a window that names none) shows the contents page.
   void showTopic(QWidget* owner, const std::string& topic) override;
 
   // The viewer window, created by the first request; nullptr before.

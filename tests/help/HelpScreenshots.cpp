@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "platform/help/ChmHelpBackend.h"
@@ -22,6 +23,11 @@ int main(int argc, char** argv) {
       {"help_backup.png",
        [](vm::ChmHelpBackend& b) {
          b.showKeyword(nullptr, "Data Backup", "Help topic", "Not Found");
+       }},
+      {"help_index.png",
+       [](vm::ChmHelpBackend& b) {
+         b.showKeyword(nullptr, "Program defaults", "Help topic", "Not found");
+         b.viewer()->panes()->setCurrentIndex(1);
        }},
       {"help_notfound.png",
        [](vm::ChmHelpBackend& b) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
@@ -73,6 +74,8 @@ TEST_F(Viewer, KeywordsAndTopicsShowTheirPagesInOneReusedWindow) {
   EXPECT_EQ(viewer(), first);
   EXPECT_TRUE(first->isVisible());
   EXPECT_EQ(helpViewerWindows(), 1);
+  // Closing the program's main window ends the program even with help open.
+  EXPECT_FALSE(first->testAttribute(Qt::WA_QuitOnClose));
 }
 
 // The reply each window asks for when its keyword is missing, shown as it is.
@@ -94,6 +97,9 @@ TEST_F(Viewer, MissingKeywordShowsTheWindowsOwnReply) {
   backend_->showKeyword(nullptr, "Brew day", "Help topic", "Not found");
   viewer()->browser()->backward();
   EXPECT_EQ(viewer()->currentPage(), "/UpdateHOMEBREW.htm");
+  // A window that names no topic gets the contents page.
+  backend_->showTopic(nullptr, "");
+  EXPECT_EQ(viewer()->currentPage(), "/index.htm");
   backend_->showTopic(nullptr, "NoSuchWindow");
   EXPECT_EQ(viewer()->browser()->messageTitle(), "Help topic");
   EXPECT_EQ(viewer()->browser()->messageText(), ChmHelpBackend::topicMissingText("NoSuchWindow"));
@@ -196,6 +202,24 @@ TEST(ViewerFile, LooksBesideTheProgramThenInTheCurrentFolder) {
   ASSERT_FALSE(folders.isEmpty());
   EXPECT_EQ(folders.front(), QCoreApplication::applicationDirPath());
   EXPECT_EQ(folders.back(), QDir::currentPath());
+}
+
+// With help open, closing the main window still ends the program, and the
+// viewer is gone before the application object.
+TEST_F(Viewer, ProgramEndsWhenItsMainWindowClosesWithHelpOpen) {
+  QWidget frame;
+  frame.show();
+  backend_->showContents(&frame);
+  ASSERT_TRUE(viewer()->isVisible());
+  bool timedOut = false;
+  QTimer::singleShot(0, &frame, &QWidget::close);
+  QTimer::singleShot(5000, [&] {
+    timedOut = true;
+    QCoreApplication::quit();
+  });
+  QApplication::exec();
+  EXPECT_FALSE(timedOut);
+  EXPECT_EQ(viewer(), nullptr);
 }
 
 #ifdef VM_TEST_HAVE_HELP_SERVICE
