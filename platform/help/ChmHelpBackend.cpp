@@ -69,11 +69,20 @@ HelpViewer* ChmHelpBackend::showViewer(QWidget* owner) {
     // An open help window must not keep the program running once the main
     // window has closed, and must be gone before the application object is.
     viewer_->setAttribute(Qt::WA_QuitOnClose, false);
+    auto save = [viewer = viewer_, store = placement_.save] {
+      if (viewer && store) store(viewer.data());
+    };
+    QObject::connect(viewer_, &HelpViewer::closed, viewer_, save);
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                     QCoreApplication::instance(), [viewer = viewer_] { delete viewer.data(); });
+                     QCoreApplication::instance(), [viewer = viewer_, save] {
+                       if (viewer && viewer->isVisible()) save();
+                       delete viewer.data();
+                     });
     if (file_.isOpen()) viewer_->setHelpFile(&file_);
-    // First time only: beside the window that asked, where the user is looking.
-    if (owner && owner->window()->isVisible()) {
+    if (placement_.restore) {
+      placement_.restore(viewer_);
+    } else if (owner && owner->window()->isVisible()) {
+      // Beside the window that asked, where the user is looking.
       QWidget* top = owner->window();
       viewer_->move(top->frameGeometry().topLeft() + QPoint(40, 40));
     }

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,16 @@ class ChmHelpBackend : public HelpBackend {
   // An empty topic (a window that names none) shows the contents page.
   void showTopic(QWidget* owner, const std::string& topic) override;
 
+  // Where the viewer keeps its position between runs: `restore` is called
+  // once when the viewer is made, `save` when it is closed or the program
+  // ends with it open.  The program passes its window settings store; without
+  // them the viewer opens beside the window that asked.
+  struct Placement {
+    std::function<void(QWidget*)> restore;
+    std::function<void(QWidget*)> save;
+  };
+  void setPlacement(Placement placement) { placement_ = std::move(placement); }
+
   // The viewer window, created by the first request; nullptr before.
   HelpViewer* viewer() const;
   const ChmFile& file() const { return file_; }
@@ -57,6 +68,7 @@ class ChmHelpBackend : public HelpBackend {
   QString fileName_;
   ChmFile file_;
   QPointer<HelpViewer> viewer_;
+  Placement placement_;
 };
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 #include "platform/help/HelpViewer.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -180,6 +181,11 @@ void HelpViewer::showMessage(const QString& title, const QString& text) {
 
 QString HelpViewer::currentPage() const {
   return HelpBrowser::archivePath(browser_->source());
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) emit closed();
 }
 
 void HelpViewer::showHome() {

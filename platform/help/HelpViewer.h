@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAction;
+class QCloseEvent;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -46,6 +47,13 @@ class HelpViewer : public QMainWindow {
   QListWidget* indexList() const { return index_; }
   QLineEdit* indexFilter() const { return indexFilter_; }
   QTabWidget* panes() const { return panes_; }
+
+ signals:
+  // The user closed the window (it stays for the next request).
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void followLink(const QUrl& url);

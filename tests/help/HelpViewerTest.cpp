@@ -204,6 +204,29 @@ TEST(ViewerFile, LooksBesideTheProgramThenInTheCurrentFolder) {
   EXPECT_EQ(folders.back(), QDir::currentPath());
 }
 
+TEST_F(Viewer, PlacementIsRestoredOnceAndSavedOnEveryClose) {
+  int restored = 0, saved = 0;
+  QRect savedGeometry;
+  backend_->setPlacement({[&](QWidget* w) {
+                            ++restored;
+                            w->setGeometry(120, 90, 700, 500);
+                          },
+                          [&](QWidget* w) {
+                            ++saved;
+                            savedGeometry = w->geometry();
+                          }});
+  backend_->showContents(nullptr);
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(viewer()->geometry().size(), QSize(700, 500));
+  viewer()->close();
+  EXPECT_EQ(saved, 1);
+  EXPECT_EQ(savedGeometry.size(), QSize(700, 500));
+  backend_->showTopic(nullptr, "Main");
+  viewer()->close();
+  EXPECT_EQ(restored, 1);
+  EXPECT_EQ(saved, 2);
+}
+
 // With help open, closing the main window still ends the program, and the
 // viewer is gone before the application object.
 TEST_F(Viewer, ProgramEndsWhenItsMainWindowClosesWithHelpOpen) {
