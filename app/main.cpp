@@ -1,0 +1,40 @@
+// Vatmark's entry: no command-line arguments are read.
+//
+// VATMARK_SPLASH_MS, when set, shortens the splash for timing runs;
+// VATMARK_REPORT_SHOWN=1 writes the moment the frame is shown (milliseconds
+// since the epoch) to standard error.  Without them the program runs as
+// designed.
+#include <QApplication>
+#include <QDateTime>
+#include <QObject>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/Commands.h"
+#include "shell/Program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vatmark");
+
+  // Each window subsystem adds its entries to vm::commands() here.
+
+  int splashMs = 4000;
+  if (const char* s = std::getenv("VATMARK_SPLASH_MS")) splashMs = std::atoi(s);
+  const bool reportShown = std::getenv("VATMARK_REPORT_SHOWN") != nullptr;
+
+  app.setQuitOnLastWindowClosed(false);
+  vm::Program program(splashMs);
+  QObject::connect(&program, &vm::Program::frameClosed, &app, &QApplication::quit,
+                   Qt::QueuedConnection);
+  if (reportShown)
+    QObject::connect(&program, &vm::Program::frameShown, &app, [] {
+      std::fprintf(stderr, "frame-shown %lld\n",
+                   static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    });
+  program.start();
+  const int rc = app.exec();
+  program.finish();
+  return rc;
+}
