@@ -1,5 +1,6 @@
 #include "platform/help/ChmHelpBackend.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -86,6 +87,15 @@ HelpViewer* ChmHelpBackend::showViewer(QWidget* owner) {
       QWidget* top = owner->window();
       viewer_->move(top->frameGeometry().topLeft() + QPoint(40, 40));
     }
+  }
+  // A modal window blocks every window outside it; help asked for from a
+  // modal window must still be usable, so the viewer then goes with it.
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* parent = modal && modal != viewer_ ? modal : nullptr;
+  if (viewer_->parentWidget() != parent) {
+    QRect geometry = viewer_->geometry();
+    viewer_->setParent(parent, Qt::Window);
+    viewer_->setGeometry(geometry);
   }
   if (viewer_->isMinimized()) viewer_->showNormal();
   viewer_->show();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -225,6 +226,31 @@ TEST_F(Viewer, PlacementIsRestoredOnceAndSavedOnEveryClose) {
   viewer()->close();
   EXPECT_EQ(restored, 1);
   EXPECT_EQ(saved, 2);
+}
+
+// A modal window blocks all others, so help asked for while one is up goes
+// with it, and comes back to stand alone afterwards.
+TEST_F(Viewer, HelpFromAModalWindowIsNotBlockedByIt) {
+  backend_->showContents(nullptr);
+  EXPECT_EQ(viewer()->parentWidget(), nullptr);
+  {
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    backend_->showKeyword(&dialog, "Program defaults", "Help topic", "Not found");
+    ASSERT_NE(viewer(), nullptr);
+    EXPECT_EQ(viewer()->parentWidget(), &dialog);
+    EXPECT_TRUE(viewer()->isWindow());
+    EXPECT_TRUE(viewer()->isVisible());
+    EXPECT_EQ(viewer()->currentPage(), "/Win_SetPrgDefaults.htm");
+  }
+  // The dialog took the viewer with it; the next request makes a new one.
+  EXPECT_EQ(viewer(), nullptr);
+  backend_->showTopic(nullptr, "BrowseHOMEBREW");
+  ASSERT_NE(viewer(), nullptr);
+  EXPECT_EQ(viewer()->parentWidget(), nullptr);
+  EXPECT_EQ(viewer()->currentPage(), "/BrowseHOMEBREW.htm");
 }
 
 // With help open, closing the main window still ends the program, and the
