@@ -151,8 +151,10 @@ void ChmHelpBackend::showKeyword(QWidget* owner, const std::string& keyword,
   if (!ensureOpen()) return;
   HelpViewer* viewer = showViewer(owner);
   if (auto page = file_.keywordPage(keyword);
-      page && viewer->showPage(QString::fromStdString(*page)))
+      page && viewer->showPage(QString::fromStdString(*page))) {
+    viewer->markIndexEntry(QString::fromStdString(keyword));
     return;
+  }
   viewer->showMessage(QString::fromStdString(notFoundTitle), QString::fromStdString(notFoundText));
 }
 

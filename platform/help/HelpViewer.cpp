@@ -215,6 +215,17 @@ void HelpViewer::openIndexEntry(QListWidgetItem* item) {
   if (!page.isEmpty()) showPage(page);
 }
 
+void HelpViewer::markIndexEntry(const QString& keyword) {
+  QString wanted = keyword.simplified();
+  for (int i = 0; i < index_->count(); ++i) {
+    if (index_->item(i)->text().simplified().compare(wanted, Qt::CaseInsensitive) == 0) {
+      index_->setCurrentRow(i);
+      index_->scrollToItem(index_->item(i));
+      return;
+    }
+  }
+}
+
 void HelpViewer::selectIndexEntry(const QString& typed) {
   QString wanted = typed.trimmed();
   if (wanted.isEmpty()) return;

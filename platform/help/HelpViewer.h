@@ -39,6 +39,9 @@ class HelpViewer : public QMainWindow {
   // Shows the viewer's own message page (see HelpBrowser::showMessage).
   void showMessage(const QString& title, const QString& text);
 
+  // Marks `keyword` in the index pane (the entry a keyword lookup found).
+  void markIndexEntry(const QString& keyword);
+
   // The archive path of the page on show; empty while a message is shown.
   QString currentPage() const;
 

@@ -65,6 +65,8 @@ TEST_F(Viewer, KeywordsAndTopicsShowTheirPagesInOneReusedWindow) {
   HelpViewer* first = viewer();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->currentPage(), "/BrowseHOMEBREW.htm");
+  ASSERT_NE(first->indexList()->currentItem(), nullptr);
+  EXPECT_EQ(first->indexList()->currentItem()->text(), "Browse Brews");
   backend_->showTopic(nullptr, "Win_GravityCorrection");
   EXPECT_EQ(viewer()->currentPage(), "/Win_GravityCorrection.htm");
   EXPECT_TRUE(viewer()->browser()->toPlainText().contains("Gravity correction calculator"));
