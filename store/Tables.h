@@ -156,6 +156,8 @@ class TableHandle {
 
   Status prime(void* record);
   Status insert(void* record);
+  // record(i) gives the i-th of n records to add in one transaction.
+  Status insertAll(std::size_t n, const std::function<void*(std::size_t)>& record);
   Status update(const void* record);
   Status remove(const void* record);
   Status cancelInsert(const void* record);
@@ -244,6 +246,12 @@ class Table {
   // unique key clash shows "Duplicate Key Error" and returns DuplicateKey;
   // another failure shows "Record Insert Error" and returns FileError.
   Status insert(R& record) { return handle_.insert(&record); }
+  // Adds every record of `records` as insert does, in one transaction: all
+  // of them or, after a failure (shown as for insert), none.  For loading
+  // many records at once (imports, generated data).
+  Status insertAll(std::vector<R>& records) {
+    return handle_.insertAll(records.size(), [&](std::size_t i) { return &records[i]; });
+  }
   // Writes `record` over the record with its record number.  DuplicateKey
   // as for insert; NotFound (no message) when the record is gone; another
   // failure asks "Record Update Error" (Yes tries again) and returns

@@ -27,7 +27,7 @@ int waitFor(pid_t pid) {
 }
 
 TEST_F(Processes, TwoWritersPrimingAtOnceNeverShareANumber) {
-  constexpr int kEach = 120;
+  constexpr int kEach = 60;
   {
     BrewTable t;  // create the file first so both children find it
     ASSERT_EQ(t.open(), Status::Ok);

@@ -277,13 +277,13 @@ class Paging : public test::TableFolder {
   void SetUp() override {
     TableFolder::SetUp();
     ASSERT_EQ(t.open(), Status::Ok);
+    std::vector<BrewRecord> all;
     for (int i = 1; i <= 40; ++i) {
-      BrewRecord r =
-          brew(i, i % 2 ? "kit " + std::to_string(i % 7) : "Kit " + std::to_string(i % 7),
-               80000 + i % 10, i % 2 ? 0 : i, i % 3 == 0 ? "1" : "0");
-      r.recordNumber = i;
-      ASSERT_EQ(t.insert(r), Status::Ok);
+      all.push_back(brew(i, i % 2 ? "kit " + std::to_string(i % 7) : "Kit " + std::to_string(i % 7),
+                         80000 + i % 10, i % 2 ? 0 : i, i % 3 == 0 ? "1" : "0"));
     }
+    ASSERT_EQ(t.insertAll(all), Status::Ok);
+    for (int i = 1; i <= 40; ++i) ASSERT_EQ(all[i - 1].recordNumber, i);  // numbered in order
   }
   // Every brew of the view, read forward a page at a time.
   std::vector<int> forward(const View& v, int n) {
@@ -469,6 +469,23 @@ TEST_F(Tables, OpensAreCountedPerOwnerAndTheLastCloseClosesTheFile) {
   ASSERT_EQ(browser.open(), Status::Ok);
   ASSERT_EQ(browser.count(n), Status::Ok);
   EXPECT_EQ(n, 0);
+}
+
+TEST_F(Tables, ABatchOfInsertsIsStoredWholeOrNotAtAll) {
+  BrewTable t;
+  ASSERT_EQ(t.open(), Status::Ok);
+  std::vector<BrewRecord> batch = {brew(1, "a"), brew(2, "b"), brew(1, "clash"), brew(4, "d")};
+  EXPECT_EQ(t.insertAll(batch), Status::DuplicateKey);
+  EXPECT_EQ(messages.shown.back().text,
+            "Adding this record creates a duplicate entry for the key: ALE:KeyBrewNumber");
+  std::int64_t n = -1;
+  ASSERT_EQ(t.count(n), Status::Ok);
+  EXPECT_EQ(n, 0);
+  batch[2].batchNumber = 3;
+  for (auto& r : batch) r.recordNumber = 0;
+  EXPECT_EQ(t.insertAll(batch), Status::Ok);
+  ASSERT_EQ(t.count(n), Status::Ok);
+  EXPECT_EQ(n, 4);
 }
 
 TEST_F(Tables, UpdateAndDeleteOfAVanishedRecordReportNotFound) {
