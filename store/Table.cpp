@@ -488,6 +488,37 @@ std::shared_ptr<TableFile> acquire(const TableDef& def, std::string& error) {
   return f;
 }
 
+}  // namespace
+
+Status removeTableFile(const TableDef& def) {
+  if (def.keys.empty()) return Status::Refused;
+  std::error_code ec;
+  fs::path path = fs::current_path(ec) / def.fileName;
+  if (ec) return Status::FileError;
+  std::lock_guard lock(registryMutex);
+  auto it = registry().find(path.string());
+  if (it != registry().end() && !it->second.expired()) return Status::Refused;
+  if (!fs::exists(path, ec)) return Status::Ok;
+  if (!fs::is_regular_file(path, ec)) return Status::Refused;
+  // A lock taken at once, or not at all, tells whether another program is
+  // using the file right now.
+  sqlite3* db = nullptr;
+  bool free =
+      sqlite3_open_v2(path.string().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+      sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+  if (db) {
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db);
+  }
+  if (!free) return Status::Refused;
+  fs::path journal = path;
+  journal += "-journal";
+  if (fs::exists(journal, ec)) return Status::Refused;  // needed to repair the file
+  return fs::remove(path, ec) ? Status::Ok : Status::FileError;
+}
+
+namespace {
+
 const TableDef* relatedTable(const TableDef& def) {
   if (&def == &BrewRecord::definition()) return &BrandRecord::definition();
   if (&def == &BrandRecord::definition()) return &BrewRecord::definition();

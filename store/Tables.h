@@ -87,6 +87,12 @@ struct View {
 // milliseconds (default 5000).  Applies to files opened afterwards.
 void setBusyTimeout(int milliseconds);
 
+// Deletes the table's file from the current folder so that the next open
+// starts an empty table (the shopping list's "Delete All").  Refused, with
+// nothing deleted, while any owner in this process holds the table open or
+// another process holds a lock on the file; Ok when there was no file.
+Status removeTableFile(const TableDef& def);
+
 // Result of a field or record check.  field is the refused field number.
 struct CheckResult {
   bool accepted = true;

@@ -488,6 +488,27 @@ TEST_F(Tables, ABatchOfInsertsIsStoredWholeOrNotAtAll) {
   EXPECT_EQ(n, 4);
 }
 
+TEST_F(Tables, TableFileIsDeletedOnlyWhenNobodyHoldsIt) {
+  const TableDef& def = ShoppingRecord::definition();
+  EXPECT_EQ(removeTableFile(def), Status::Ok);  // no file yet: nothing to do
+  ShoppingTable browse, report;
+  ASSERT_EQ(browse.open(), Status::Ok);
+  ASSERT_EQ(report.open(), Status::Ok);
+  ShoppingRecord s;
+  ASSERT_EQ(browse.prime(s), Status::Ok);
+  browse.close();
+  EXPECT_EQ(removeTableFile(def), Status::Refused);  // the report still reads it
+  EXPECT_TRUE(std::filesystem::exists("SHOPPING.TPS"));
+  report.close();
+  EXPECT_EQ(removeTableFile(def), Status::Ok);
+  EXPECT_FALSE(std::filesystem::exists("SHOPPING.TPS"));
+  ASSERT_EQ(browse.open(), Status::Ok);
+  std::int64_t n = -1;
+  ASSERT_EQ(browse.count(n), Status::Ok);
+  EXPECT_EQ(n, 0);
+  EXPECT_EQ(removeTableFile(BrewExportRecord::definition()), Status::Refused);
+}
+
 TEST_F(Tables, UpdateAndDeleteOfAVanishedRecordReportNotFound) {
   WebLinkTable links;
   ASSERT_EQ(links.open(), Status::Ok);
