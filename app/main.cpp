@@ -6,7 +6,9 @@
 // designed.
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,8 @@
 #include "shell/Program.h"
 
 int main(int argc, char** argv) {
+  QElapsedTimer sinceMain;
+  sinceMain.start();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Vatmark");
 
@@ -29,9 +33,14 @@ int main(int argc, char** argv) {
   QObject::connect(&program, &vm::Program::frameClosed, &app, &QApplication::quit,
                    Qt::QueuedConnection);
   if (reportShown)
-    QObject::connect(&program, &vm::Program::frameShown, &app, [] {
-      std::fprintf(stderr, "frame-shown %lld\n",
-                   static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    QObject::connect(&program, &vm::Program::frameShown, &app, [&sinceMain] {
+      // After the events of the first show have been handled: the frame is
+      // on the screen.
+      QTimer::singleShot(0, [&sinceMain] {
+        std::fprintf(stderr, "frame-shown %lld (%lld ms after main)\n",
+                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()),
+                     static_cast<long long>(sinceMain.elapsed()));
+      });
     });
   program.start();
   const int rc = app.exec();
