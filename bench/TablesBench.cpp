@@ -126,37 +126,42 @@ Fixture& fixture() {
 }
 
 // A page of 20 through key state.range(0), with the stock filter when
-// range(1) is 1, starting at the top (range(2) == 0) or from a brew in the
-// middle of the key (range(2) == 1), as after paging down a while.
+// range(1) is 1: the top of the list again and again (range(2) == 0), or
+// paging down from the middle of the key, each page continuing after the
+// last (range(2) == 1; back to the middle at the end of the key).
 void BM_Page20(benchmark::State& state) {
   BrewTable& t = fixture().table;
   View v{static_cast<int>(state.range(0))};
   if (state.range(1)) v.filter.push_back(inStockFilter());
-  BrewRecord anchor;
+  BrewRecord middle;
   if (state.range(2)) {
     std::int64_t n = 0;
     t.count(v, n);
     // Walk to the middle once, a big page at a time; not measured.
     std::vector<BrewRecord> page;
     t.firstPage(v, 1, page);
-    anchor = page.front();
+    middle = page.front();
     for (std::int64_t seen = 1; seen < n / 2;) {
-      t.pageAfter(v, anchor, static_cast<int>(std::min<std::int64_t>(5000, n / 2 - seen)), page);
+      t.pageAfter(v, middle, static_cast<int>(std::min<std::int64_t>(5000, n / 2 - seen)), page);
       if (page.empty()) break;
       seen += static_cast<std::int64_t>(page.size());
-      anchor = page.back();
+      middle = page.back();
     }
   }
+  BrewRecord anchor = middle;
   std::vector<BrewRecord> rows;
   for (auto _ : state) {
-    if (state.range(2))
+    if (state.range(2)) {
       t.pageAfter(v, anchor, 20, rows);
-    else
+      anchor = rows.size() == 20 ? rows.back() : middle;
+    } else {
       t.firstPage(v, 20, rows);
+    }
     benchmark::DoNotOptimize(rows.data());
   }
   state.SetLabel(std::string(BrewRecord::definition().keys[v.key].name) +
-                 (state.range(1) ? " in stock" : " all") + (state.range(2) ? " middle" : " top"));
+                 (state.range(1) ? " in stock" : " all") +
+                 (state.range(2) ? " paging down" : " top"));
 }
 BENCHMARK(BM_Page20)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}, {0, 1}})
