@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QHash>
 #include <QLineEdit>
 #include <QPalette>
@@ -79,8 +80,23 @@ class ProgramEventFilter : public QObject {
     if (qobject_cast<QCheckBox*>(c) || qobject_cast<QRadioButton*>(c))
       c->setAutoFillBackground(true);
     c->update();
+    // The frame in the same colour: a ring just around the control that
+    // follows it when the window is resized.
+    if (!frame_) {
+      frame_ = new QFocusFrame(c);
+      frame_->setObjectName("vmFocusFrame");
+      QPalette fp = frame_->palette();
+      fp.setColor(QPalette::WindowText, kFocusColour);
+      frame_->setPalette(fp);
+    }
+    frame_->setWidget(c);
+    frame_->show();
   }
 
+ public:
+  QWidget* frameTarget() const { return frame_ ? frame_->widget() : nullptr; }
+
+ private:
   void restore() {
     QWidget* c = current_.widget;
     if (c) {
@@ -91,10 +107,12 @@ class ProgramEventFilter : public QObject {
       c->setAutoFillBackground(current_.autoFill);
       c->update();
     }
+    if (frame_) frame_->setWidget(nullptr);
     current_ = SavedLook{};
   }
 
   SavedLook current_;
+  QPointer<QFocusFrame> frame_;
 };
 
 ProgramEventFilter* filter() {
@@ -124,6 +142,11 @@ bool toolTipsEnabled() {
 
 void applyTipFlag() {
   setToolTipsEnabled(globals().tipFlag == 1);
+}
+
+QWidget* highlightFrameTarget() {
+  auto* f = filter();
+  return f ? f->frameTarget() : nullptr;
 }
 
 bool isHighlightable(const QWidget* c) {

@@ -370,6 +370,9 @@ void Main::open() {
 
   refresh();
   show();
+  // The splash had the focus; the frame takes it over.
+  raise();
+  activateWindow();
 }
 
 void Main::afterShown() {

@@ -324,6 +324,7 @@ class HighlightTest : public ::testing::Test {
 TEST_F(HighlightTest, FocusedControlIsHighlightedAndGetsItsColoursBack) {
   entry->setFocus();
   EXPECT_EQ(entry->palette().color(QPalette::Base), kFocusColour);
+  EXPECT_EQ(highlightFrameTarget(), entry);
   tick->setFocus();
   EXPECT_EQ(entry->palette().color(QPalette::Base), normalBase);
   EXPECT_EQ(tick->palette().color(QPalette::Window), kFocusColour);
@@ -332,6 +333,7 @@ TEST_F(HighlightTest, FocusedControlIsHighlightedAndGetsItsColoursBack) {
   EXPECT_EQ(tick->palette().color(QPalette::Window), normalWindow);
   EXPECT_FALSE(tick->autoFillBackground());
   EXPECT_NE(list->palette().color(QPalette::Base), kFocusColour);
+  EXPECT_EQ(highlightFrameTarget(), nullptr);
   // Still highlighted after a resize.
   entry->setFocus();
   window.resize(400, 300);

@@ -3,6 +3,8 @@
 // and about.png into the current folder with ImageMagick's "import".
 // Not a test: nothing is checked here.
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -46,8 +48,22 @@ int main(int argc, char** argv) {
           frame->action("?HELPABOUTVATMARK")->trigger();
           QTimer::singleShot(700, frame, [frame] {
             snap("about.png");
-            frame->close();
-            QTimer::singleShot(200, qApp, &QApplication::quit);
+            // A small window with the focus in an entry: the highlight.
+            auto* w = new vm::Window("Win_Highlight");
+            w->setWindowTitle("Focus highlight");
+            w->setDesignSize(140, 50);
+            auto* entry = new QLineEdit("Coopers Lager", w);
+            w->place(entry, 8, 8, 100, 12);
+            auto* tick = new QCheckBox("Ticked", w);
+            w->place(tick, 8, 26);
+            vm::startWindow(w);
+            frame->activateWindow();
+            entry->setFocus();
+            QTimer::singleShot(500, frame, [frame] {
+              snap("highlight.png");
+              frame->close();
+              QTimer::singleShot(200, qApp, &QApplication::quit);
+            });
           });
         });
       });
