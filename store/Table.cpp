@@ -45,7 +45,7 @@ namespace {
 
 // "VMRK": marks a file as one of ours, so a stray SQLite file is refused.
 constexpr int kApplicationId = 0x564D524B;
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 std::atomic<int> busyTimeoutMs{5000};
 
@@ -83,6 +83,14 @@ const FieldDef& recordField(const TableDef& def) {
   return def.fields[def.keys[def.recordKey].field - 1];
 }
 
+// An integer record number is the table's own row key (INTEGER PRIMARY
+// KEY): reading in record-number order then walks the table itself, with no
+// index between, which is what makes a report's full read fast.  A REAL
+// record number (BRANDS4) keeps an index like any other key.
+bool isRowKey(const TableDef& def, int key) {
+  return key == def.recordKey && def.fields[def.keys[key].field - 1].type == FieldType::Long;
+}
+
 std::string columnList(const TableDef& def) {
   std::string s;
   for (const FieldDef& f : def.fields) {
@@ -110,12 +118,17 @@ std::vector<std::string> schemaStatements(const TableDef& def) {
   for (size_t i = 0; i < def.fields.size(); ++i) {
     const FieldDef& f = def.fields[i];
     if (i) t += ", ";
+    if (def.recordKey >= 0 && isRowKey(def, def.recordKey) && &f == &recordField(def)) {
+      t += quoted(f.column) + " INTEGER PRIMARY KEY NOT NULL";
+      continue;
+    }
     t += quoted(f.column) + " " + sqlType(f) + " NOT NULL DEFAULT " + (isText(f) ? "''" : "0");
     if (f.type == FieldType::String) t += " COLLATE NOCASE";
   }
   t += ") STRICT";
   out.push_back(t);
   for (size_t k = 0; k < def.keys.size(); ++k) {
+    if (isRowKey(def, static_cast<int>(k))) continue;
     const KeyDef& key = def.keys[k];
     const FieldDef& f = keyField(def, static_cast<int>(k));
     std::string cols = quoted(f.column);
@@ -453,8 +466,19 @@ std::string TableFile::checkSchema() {
   if (!e.empty()) return e;
   if (!match || n != def_.fields.size()) return notOurs;
 
-  // Keys: every index present, unique where the key is.
-  for (const KeyDef& k : def_.keys) {
+  // Keys: every index present, unique where the key is; an integer record
+  // number is the row key.
+  for (size_t i = 0; i < def_.keys.size(); ++i) {
+    const KeyDef& k = def_.keys[i];
+    if (isRowKey(def_, static_cast<int>(i))) {
+      sqlite3_int64 pk = 0;
+      e = single("SELECT pk FROM pragma_table_info(" + quoted(def_.name) + ") WHERE name = '" +
+                     recordField(def_).column + "'",
+                 pk);
+      if (!e.empty()) return e;
+      if (pk != 1) return notOurs;
+      continue;
+    }
     sqlite3_int64 unique = -1;
     e = single("SELECT \"unique\" FROM pragma_index_list(" + quoted(def_.name) +
                    ") WHERE name = '" + k.name + "'",
@@ -644,8 +668,11 @@ Status TableHandle::read(const View& view, From from, const void* anchor, const 
   const bool ascending = forward != key.descending;
   const char* dir = ascending ? "" : " DESC";
 
-  std::string sql = "SELECT " + columnList(def_) + " FROM " + quoted(def_.name) + " INDEXED BY " +
-                    quoted(key.name) + " WHERE " + emptyCondition(kf);
+  // The key's own index is named so that SQLite never prefers another index
+  // and a sort of everything that passes the filter.
+  std::string sql = "SELECT " + columnList(def_) + " FROM " + quoted(def_.name) +
+                    (isRowKey(def_, view.key) ? "" : " INDEXED BY " + quoted(key.name)) +
+                    " WHERE " + emptyCondition(kf);
   if (from == From::After || from == From::Before) {
     const char* op = ascending ? " > " : " < ";
     if (key.unique)
@@ -858,7 +885,8 @@ Attempt insertRow(TableFile& f, const void* record) {
   def.bindRow(record, st.get(), 1);
   int rc = sqlite3_step(st.get());
   if (rc == SQLITE_DONE) return {};
-  if (rc == SQLITE_CONSTRAINT_UNIQUE) return {Status::DuplicateKey, sqlite3_errmsg(f.db())};
+  if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+    return {Status::DuplicateKey, sqlite3_errmsg(f.db())};
   return failure(f, sqlite3_errmsg(f.db()));
 }
 
@@ -1003,7 +1031,7 @@ Status TableHandle::update(const void* record) {
           def_.bindRow(record, st.get(), 1);
           bindValue(st.get(), where, rf, def_.get(record, rf.number - 1));
           int rc = sqlite3_step(st.get());
-          if (rc == SQLITE_CONSTRAINT_UNIQUE)
+          if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
             a = {Status::DuplicateKey, sqlite3_errmsg(file_->db())};
           else if (rc != SQLITE_DONE)
             a = {Status::FileError, sqlite3_errmsg(file_->db())};
