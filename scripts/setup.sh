@@ -32,8 +32,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# ccache is shared between clones of the project on this machine: paths are
+# taken relative to the source folder so a fresh clone hits the same cache.
+export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+
 if [ ! -f "$build/build.ninja" ]; then
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
 # Test discovery runs the test programs while building; GUI tests need a
 # platform even where there is no display.
