@@ -155,6 +155,9 @@ Win_CalculateCost::Win_CalculateCost() : Window(kProcedure) {
   watch(print_);
   onAccepted(print_, [this] {
     printed_ = true;
+    // The report prints the brew details from the globals; a frame request
+    // may have cleared them while this window stayed open showing its own.
+    storeBrewDetails();
     if (printReport()) printReport()();
   });
   onAccepted(copy_, [this] { copyTotals(); });
@@ -205,17 +208,19 @@ void Win_CalculateCost::onField(QWidget* control, FieldEvent event) {
     }
     return;
   }
-  auto* spin = static_cast<calc::NumberSpin*>(control);
   brewmath::CostFigures f = brewmath::costFiguresFrom(globals());
   bool known = false;
   for (int i = 0; i < 8; ++i) {
     if (control != costs_[i]) continue;
-    costItem(f, i) = spin->decimal();
+    costItem(f, i) = costs_[i]->decimal();
     brewmath::recalcAfterCostItem(f);
     known = true;
   }
   if (control == totalVolume_ || control == unitSize_) {
-    (control == totalVolume_ ? f.totalVolume : f.unitSize) = spin->decimal();
+    if (control == totalVolume_)
+      f.totalVolume = totalVolume_->decimal();
+    else
+      f.unitSize = unitSize_->decimal();
     brewmath::recalcAfterVolumeOrUnitSize(f);
     known = true;
   }

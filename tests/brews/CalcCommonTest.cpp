@@ -1,6 +1,8 @@
 // What the five calculator windows share: help keyword and topic, one
 // instance where it applies, the saved position, the calculator button.
 #include <QAbstractButton>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <functional>
@@ -13,6 +15,7 @@
 #include "brews/Win_SugarAlc.h"
 #include "brews/Win_UnitConversions.h"
 #include "platform/HelpService.h"
+#include "platform/Shell.h"
 #include "store/IniFile.h"
 #include "store/ProgramSettings.h"
 
@@ -134,6 +137,49 @@ TEST_F(CalcCommonTest, EachWindowKeepsItsPositionUnderItsProcedureName) {
     settle();
   }
 }
+
+#ifndef _WIN32
+TEST_F(CalcCommonTest, CalculatorButtonsStartTheCalculatorProgram) {
+  // A stand-in calculator beside the program that notes each start in the
+  // current folder.
+  QTemporaryDir programDir;
+  QFile fake(QDir(programDir.path()).filePath("Sumpad"));
+  ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+  fake.write("#!/bin/sh\necho started >> \"$PWD/starts.txt\"\n");
+  fake.close();
+  fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  setProgramFolderForLookup(programDir.path());
+  auto starts = [] {
+    QFile f("starts.txt");
+    return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : 0;
+  };
+
+  const struct {
+    const char* procedure;
+    const char* button;
+  } cases[] = {{"Win_AlcCalculator", "?BUTTON7"},
+               {"Win_UnitConversions", "?CALBUT"},
+               {"Win_CalculateCost", "?CALBUT3"}};
+  int expected = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.procedure);
+    const WindowCase* wc = nullptr;
+    for (const WindowCase& k : windowCases())
+      if (std::string(k.procedure) == c.procedure) wc = &k;
+    ASSERT_NE(wc, nullptr);
+    Window* w = show(wc->make());
+    auto* button = w->findChild<QAbstractButton*>(c.button);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), "Calculator");
+    QTest::mouseClick(button, Qt::LeftButton);
+    ++expected;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return starts() == expected; }, 5000));
+    w->finish();
+    settle();
+  }
+  setProgramFolderForLookup({});
+}
+#endif
 
 }  // namespace
 }  // namespace vm

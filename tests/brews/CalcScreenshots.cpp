@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -27,12 +28,12 @@ void settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-bool save(vm::Window* w, const QString& folder) {
+bool save(vm::Window* w, const QString& folder, const QString& suffix = {}) {
   vm::startWindow(w);
   w->activateWindow();
   settle();
   const QString file =
-      QDir(folder).filePath("calc_" + QString::fromStdString(w->procedure()) + ".png");
+      QDir(folder).filePath("calc_" + QString::fromStdString(w->procedure()) + suffix + ".png");
   const bool ok = w->grab().save(file);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(file));
   return ok;
@@ -55,6 +56,16 @@ int main(int argc, char** argv) {
 
   vm::globals().tempPrompt = 1;
   ok &= save(new vm::Win_GravityCorrectionUtility, folder);
+  // Fahrenheit, in the cold band whose correction is negative.
+  vm::globals().tempPrompt = 0;
+  auto* cold = new vm::Win_GravityCorrectionUtility;
+  vm::startWindow(cold);
+  cold->activateWindow();
+  settle();
+  cold->fahrenheitSpin()->setFocus();
+  settle();
+  cold->fahrenheitSpin()->setValue(52);
+  ok &= save(cold, folder, "_F");
 
   auto* units = new vm::Win_UnitConversions;
   using vm::brewmath::UnitInput;

@@ -113,7 +113,12 @@ TEST_F(CalculateCostTest, ZeroUnitSizeGivesNoUnitsWithoutAnError) {
 
 TEST_F(CalculateCostTest, PrintWithoutACostPerUnitIsRefusedAndFocusesTheVolume) {
   int started = 0;
-  Win_CalculateCost::setPrintReport([&] { ++started; });
+  std::string kitAtPrint;
+  Win_CalculateCost::setPrintReport([&] {
+    ++started;
+    kitAtPrint = globals().getKitName;
+  });
+  globals().getKitName = "Coopers Lager";
   auto* w = open();
   QTest::mouseClick(w->printButton(), Qt::LeftButton);
   EXPECT_EQ(shownTexts(), std::vector<std::string>{
@@ -125,10 +130,12 @@ TEST_F(CalculateCostTest, PrintWithoutACostPerUnitIsRefusedAndFocusesTheVolume) 
 
   QTest::mouseClick(w->exampleButton(), Qt::LeftButton);
   script.clear();
+  globals().getKitName.clear();  // as a frame request would, behind the window
   QTest::mouseClick(w->printButton(), Qt::LeftButton);
   EXPECT_TRUE(script.shown().empty());
   EXPECT_TRUE(w->printed());
   EXPECT_EQ(started, 1);
+  EXPECT_EQ(kitAtPrint, "Coopers Lager");
 }
 
 TEST_F(CalculateCostTest, CloseAsksToPrintAndYesKeepsTheWindowWithTheFocusOnPrint) {
