@@ -25,6 +25,20 @@
 // to onField().  When onField() moves the focus (select(), or any setFocus),
 // the rest of that event is cancelled: an action bound with onAccepted()
 // does not run, so a pressed OK whose check selects a field does not save.
+// A focus check that moves the focus away from a button also stops the click
+// that brought the focus there.  Per kind of control:
+//   entry          focus; change on each keystroke; accept on Enter or leaving
+//                  it after a change
+//   spin box       focus; change on an arrow or keystroke; accept as an entry
+//   drop-down /    focus; change then accept on a choice from the list; an
+//   combination    editable box also as an entry
+//   text area      focus; change on each keystroke; accept on leaving it
+//   button, check  focus; accept on a press
+//   box, radio
+// The history key (Ctrl+', key code 734) on a watched control calls
+// onHistoryKey(control) instead of typing the quote.
+//
+// Set the window's font before laying it out: the dialog units come from it.
 #pragma once
 
 #include <QPointer>

@@ -13,6 +13,7 @@ Win_About::Win_About() : Window("Win_About") {
   setWindowTitle("About Vatmark  -  Version 1.44");
   setFont(programFont("MS Sans Serif", 8));
   setDesignSize(220, 140);
+  setDesignPosition(40, 24);
 
   auto* picture = new QLabel(this);
   picture->setObjectName("picture");
