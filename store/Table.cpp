@@ -242,6 +242,51 @@ std::string checkHeader(const fs::path& path, std::uintmax_t size) {
   return "";
 }
 
+// With asNumber a text field is read as a number ("1", " 1" and "1.0" all
+// equal 1); number fields compare as numbers anyway.
+bool numericText(const FieldDef& f, const Condition& c) {
+  return c.asNumber && isText(f);
+}
+
+// Appends " AND ..." for every condition, parameters numbered from `first`;
+// false when a condition names no field of the table.
+bool filterSql(const TableDef& def, const Filter& filter, int first, std::string& sql) {
+  for (size_t i = 0; i < filter.size(); ++i) {
+    const Condition& c = filter[i];
+    const FieldDef* f = fieldByNumber(def.fields, c.field);
+    if (!f) return false;
+    std::string p = "?" + std::to_string(first + static_cast<int>(i));
+    if (c.op == FilterOp::StartsWith)
+      sql += " AND " + quoted(f->column) + " LIKE " + p + " ESCAPE '\\'";
+    else if (numericText(*f, c))
+      sql += " AND (" + quoted(f->column) + "+0)" + sqlOperator(c.op) + p;
+    else
+      sql += " AND " + quoted(f->column) + sqlOperator(c.op) + p;
+  }
+  return true;
+}
+
+void bindFilter(sqlite3_stmt* s, const TableDef& def, const Filter& filter, int first) {
+  for (size_t i = 0; i < filter.size(); ++i) {
+    const Condition& c = filter[i];
+    const FieldDef& f = def.fields[c.field - 1];
+    int p = first + static_cast<int>(i);
+    if (c.op == FilterOp::StartsWith) {
+      std::string like;
+      for (char ch : trimRight(fieldValueText(c.value))) {
+        if (ch == '%' || ch == '_' || ch == '\\') like += '\\';
+        like += ch;
+      }
+      like += '%';
+      sqlite3_bind_text(s, p, like.data(), static_cast<int>(like.size()), SQLITE_TRANSIENT);
+    } else if (numericText(f, c)) {
+      sqlite3_bind_double(s, p, numberOf(c.value));
+    } else {
+      bindValue(s, p, f, c.value);
+    }
+  }
+}
+
 }  // namespace
 
 void setBusyTimeout(int milliseconds) {
@@ -682,20 +727,9 @@ Status TableHandle::read(const View& view, From from, const void* anchor, const 
   } else if (from == From::AtOrAfter) {
     sql += " AND " + quoted(kf.column) + (ascending ? " >= " : " <= ") + "?1";
   }
-  for (size_t i = 0; i < view.filter.size(); ++i) {
-    const Condition& c = view.filter[i];
-    const FieldDef* f = fieldByNumber(def_.fields, c.field);
-    if (!f) {
-      error_ = "unknown field in filter";
-      return Status::Refused;
-    }
-    std::string p = "?" + std::to_string(3 + i);
-    if (c.op == FilterOp::StartsWith)
-      sql += " AND " + quoted(f->column) + " LIKE " + p + " ESCAPE '\\'";
-    else if (c.asNumber)
-      sql += " AND (" + quoted(f->column) + "+0)" + sqlOperator(c.op) + p;
-    else
-      sql += " AND " + quoted(f->column) + sqlOperator(c.op) + p;
+  if (!filterSql(def_, view.filter, 3, sql)) {
+    error_ = "unknown field in filter";
+    return Status::Refused;
   }
   sql += " ORDER BY " + quoted(kf.column) + dir;
   if (!key.unique) sql += "," + quoted(tie.column) + dir;
@@ -714,24 +748,7 @@ Status TableHandle::read(const View& view, From from, const void* anchor, const 
   } else if (value) {
     bindValue(s, 1, kf, *value);
   }
-  for (size_t i = 0; i < view.filter.size(); ++i) {
-    const Condition& c = view.filter[i];
-    const FieldDef& f = def_.fields[c.field - 1];
-    int p = static_cast<int>(3 + i);
-    if (c.op == FilterOp::StartsWith) {
-      std::string like;
-      for (char ch : trimRight(fieldValueText(c.value))) {
-        if (ch == '%' || ch == '_' || ch == '\\') like += '\\';
-        like += ch;
-      }
-      like += '%';
-      sqlite3_bind_text(s, p, like.data(), static_cast<int>(like.size()), SQLITE_TRANSIENT);
-    } else if (c.asNumber) {
-      sqlite3_bind_double(s, p, numberOf(c.value));
-    } else {
-      bindValue(s, p, f, c.value);
-    }
-  }
+  bindFilter(s, def_, view.filter, 3);
   int rc;
   while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
     if (!row(s)) return Status::Ok;
@@ -749,17 +766,7 @@ Status TableHandle::count(int key, const Filter& filter, std::int64_t& result) {
   if (key >= static_cast<int>(def_.keys.size())) return Status::Refused;
   std::string sql = "SELECT count(*) FROM " + quoted(def_.name) + " WHERE 1";
   if (key >= 0) sql += " AND " + emptyCondition(keyField(def_, key));
-  for (size_t i = 0; i < filter.size(); ++i) {
-    const FieldDef* f = fieldByNumber(def_.fields, filter[i].field);
-    if (!f) return Status::Refused;
-    std::string p = "?" + std::to_string(1 + i);
-    if (filter[i].op == FilterOp::StartsWith)
-      sql += " AND " + quoted(f->column) + " LIKE " + p + " ESCAPE '\\'";
-    else if (filter[i].asNumber)
-      sql += " AND (" + quoted(f->column) + "+0)" + sqlOperator(filter[i].op) + p;
-    else
-      sql += " AND " + quoted(f->column) + sqlOperator(filter[i].op) + p;
-  }
+  if (!filterSql(def_, filter, 1, sql)) return Status::Refused;
   std::lock_guard lock(file_->mutex());
   TableFile::Statement st(*file_, sql);
   if (!st.ok()) {
@@ -767,23 +774,7 @@ Status TableHandle::count(int key, const Filter& filter, std::int64_t& result) {
     return Status::FileError;
   }
   sqlite3_stmt* s = st.get();
-  for (size_t i = 0; i < filter.size(); ++i) {
-    const Condition& c = filter[i];
-    int p = static_cast<int>(1 + i);
-    if (c.op == FilterOp::StartsWith) {
-      std::string like;
-      for (char ch : trimRight(fieldValueText(c.value))) {
-        if (ch == '%' || ch == '_' || ch == '\\') like += '\\';
-        like += ch;
-      }
-      like += '%';
-      sqlite3_bind_text(s, p, like.data(), static_cast<int>(like.size()), SQLITE_TRANSIENT);
-    } else if (c.asNumber) {
-      sqlite3_bind_double(s, p, numberOf(c.value));
-    } else {
-      bindValue(s, p, def_.fields[c.field - 1], c.value);
-    }
-  }
+  bindFilter(s, def_, filter, 1);
   int rc = sqlite3_step(s);
   if (rc != SQLITE_ROW) {
     error_ = sqlite3_errmsg(file_->db());

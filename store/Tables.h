@@ -203,7 +203,8 @@ class Table {
     return one(v, From::AtOrAfter, nullptr, &value, out);
   }
 
-  // Pages of up to n records, always in key order; `out` is replaced.
+  // Pages of up to n records, always in key order; `out` is replaced (the
+  // anchor may be one of its elements).  An empty page: nothing further.
   Status firstPage(const View& v, int n, std::vector<R>& out) {
     return page(v, From::Start, nullptr, nullptr, n, out);
   }

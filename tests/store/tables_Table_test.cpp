@@ -422,6 +422,12 @@ TEST_F(Paging, FiltersForRangesScoresStockAndInitialLetters) {
   ASSERT_EQ(t.count(n, {{brew::kBrewKit, FilterOp::Equal, std::string("ODD   ")}}), Status::Ok);
   EXPECT_EQ(n, 1);
   EXPECT_EQ(t.count(n, {{99, FilterOp::Equal, std::int64_t{1}}}), Status::Refused);
+  // Reading as a number changes nothing for a number field.
+  for (bool asNumber : {false, true}) {
+    ASSERT_EQ(t.count(n, {{brew::kOverall, FilterOp::Greater, std::int64_t{30}, asNumber}}),
+              Status::Ok);
+    EXPECT_EQ(n, 5) << asNumber;  // 32, 34, 36, 38, 40
+  }
 }
 
 TEST_F(Paging, FullScanInRecordOrderStopsWhenAsked) {
