@@ -272,8 +272,9 @@ void bindFilter(sqlite3_stmt* s, const TableDef& def, const Filter& filter, int 
     const FieldDef& f = def.fields[c.field - 1];
     int p = first + static_cast<int>(i);
     if (c.op == FilterOp::StartsWith) {
+      const std::string text = fieldValueText(c.value);  // outlives the view below
       std::string like;
-      for (char ch : trimRight(fieldValueText(c.value))) {
+      for (char ch : trimRight(text)) {
         if (ch == '%' || ch == '_' || ch == '\\') like += '\\';
         like += ch;
       }
