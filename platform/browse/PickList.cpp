@@ -26,7 +26,6 @@ PickList::PickList(std::unique_ptr<PickSource> source, QWidget* parent)
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
   setMaxVisibleItems(12);
-  lineEdit()->installEventFilter(this);
   connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
     edited_ = true;
     if (completing_) return;
@@ -125,38 +124,35 @@ bool PickList::acceptText() {
   return kept;
 }
 
-bool PickList::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lineEdit()) {
-    if (event->type() == QEvent::KeyPress) {
-      auto* ke = static_cast<QKeyEvent*>(event);
-      QLineEdit* e = lineEdit();
-      if (ke->key() == Qt::Key_Backspace && ke->modifiers() == Qt::NoModifier &&
-          e->hasSelectedText() &&
-          e->selectionStart() + e->selectedText().size() == e->text().size() &&
-          e->selectionStart() > 0) {
-        // The completed remainder goes, and the last character typed.
-        const QString t = e->text().left(e->selectionStart() - 1);
-        e->setText(t);
-        edited_ = true;
-        noCompletion_ = true;
-        emit e->textEdited(t);
-        noCompletion_ = false;
-        return true;
-      }
-      // Deleting never completes again what was just removed.
-      noCompletion_ = ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete;
-      if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && edited_ &&
-          !view()->isVisible()) {
-        acceptText();
-        return true;
-      }
-    } else if (event->type() == QEvent::FocusOut) {
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (edited_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        acceptText();
-    }
+void PickList::keyPressEvent(QKeyEvent* ke) {
+  QLineEdit* e = lineEdit();
+  if (ke->key() == Qt::Key_Backspace && ke->modifiers() == Qt::NoModifier && e->hasSelectedText() &&
+      e->selectionStart() + e->selectedText().size() == e->text().size() &&
+      e->selectionStart() > 0) {
+    // The completed remainder goes, and the last character typed.
+    const QString t = e->text().left(e->selectionStart() - 1);
+    e->setText(t);
+    edited_ = true;
+    noCompletion_ = true;
+    emit e->textEdited(t);
+    noCompletion_ = false;
+    return;
   }
-  return QComboBox::eventFilter(watched, event);
+  // Deleting never completes again what was just removed.
+  noCompletion_ = ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete;
+  if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) && edited_ &&
+      !view()->isVisible()) {
+    acceptText();
+    return;
+  }
+  QComboBox::keyPressEvent(ke);
+}
+
+void PickList::focusOutEvent(QFocusEvent* event) {
+  QComboBox::focusOutEvent(event);
+  const auto reason = event->reason();
+  if (edited_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+    acceptText();
 }
 
 }  // namespace vm

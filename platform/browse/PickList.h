@@ -89,7 +89,10 @@ class PickList : public QComboBox {
   void valueAccepted(const QString& value);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // The line edit's keys and focus arrive here first (the box is its
+  // focus proxy).
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int findEntry(const QString& text) const;

@@ -1,0 +1,11 @@
+#include "lists/KitPickList.h"
+
+namespace vm {
+
+KitPickList::KitPickList(QWidget* parent)
+    : PickList(std::make_unique<TablePickSource<BrandRecord>>(brand::kBrewKey, brand::kNameOfBrew),
+               parent) {
+  setPicture("@s45");
+}
+
+}  // namespace vm
