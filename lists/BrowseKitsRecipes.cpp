@@ -14,7 +14,7 @@
 namespace vm {
 
 namespace {
-constexpr int kDesignWidth = 262;
+constexpr int kDesignWidth = 280;
 constexpr int kDesignHeight = 200;
 }  // namespace
 

@@ -205,6 +205,9 @@ BrowseList::BrowseList(QWidget* parent) : QWidget(parent) {
   view_->setTabKeyNavigation(false);
   view_->verticalHeader()->hide();
   view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // Rows as close as the text allows, as list boxes have them.
+  view_->verticalHeader()->setMinimumSectionSize(1);
+  view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 4);
   view_->horizontalHeader()->setHighlightSections(false);
   view_->horizontalHeader()->setSectionsClickable(false);
   view_->viewport()->setCursor(Qt::PointingHandCursor);
@@ -307,14 +310,18 @@ void BrowseList::buildColumns() {
                             c.resizable() ? QHeaderView::Interactive : QHeaderView::Fixed);
     h->resizeSection(static_cast<int>(i), u.toPixelsX(c.width));
   }
-  h->setStretchLastSection(false);
+  // A last column the user cannot size fills the list, so the highlight
+  // runs across the whole row; its designed width is what is written back.
+  h->setStretchLastSection(!columns_.empty() && !columns_.back().resizable());
   h->setVisible(headings);
 }
 
 std::string BrowseList::currentFormat() const {
   std::vector<ListColumn> now = columns_;
   const DialogUnits u = DialogUnits::of(this);
+  const bool stretched = view_->horizontalHeader()->stretchLastSection();
   for (std::size_t i = 0; i < now.size(); ++i) {
+    if (stretched && i + 1 == now.size()) break;
     const int px = view_->horizontalHeader()->sectionSize(static_cast<int>(i));
     // A width the user did not touch keeps its designed number, so it does
     // not drift through the conversion.
