@@ -69,7 +69,7 @@ BrowseKitsRecipes::BrowseKitsRecipes(QWidget* parent) : BrowseWindow(kProcedure,
   setTabOrder(close_, help_);
 
   // Descriptions in BRW:BrewKey order, case ignored.
-  table_.open();
+  opened_ = table_.open() == Status::Ok;
   kits_ = list()->setTable(table_, View{brand::kBrewKey, {}});
   list()->setFormat("180L(2)@s45@", {brand::kNameOfBrew});
   bindUpdateButtons(insert_, change_, delete_);
@@ -78,7 +78,7 @@ BrowseKitsRecipes::BrowseKitsRecipes(QWidget* parent) : BrowseWindow(kProcedure,
 
   resize(units().toPixels(QSize(kDesignWidth, kDesignHeight)));
   layoutControls();
-  list()->first();
+  if (opened_) list()->first();
 }
 
 UpdateForm* BrowseKitsRecipes::makeForm(Request request) {
@@ -88,6 +88,8 @@ UpdateForm* BrowseKitsRecipes::makeForm(Request request) {
 }
 
 void BrowseKitsRecipes::onOpened() {
+  // The store has said why the file could not be opened.
+  if (!opened_) return finish();
   list()->first();
   list()->setFocus(Qt::OtherFocusReason);
 }

@@ -43,6 +43,7 @@ class BrowseKitsRecipes : public BrowseWindow {
   void printList();
 
   BrandTable table_;
+  bool opened_ = false;
   TablePageSource<BrandRecord>* kits_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QFrame* panel_ = nullptr;

@@ -262,6 +262,7 @@ BrowseList::BrowseList(QWidget* parent) : QWidget(parent) {
   row->addLayout(navColumn);
 
   connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+    if (takenOver(ListAction::DoubleClick)) return;
     if (i.isValid() && !isEmpty()) emit changeRequested();
   });
   connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -523,14 +524,21 @@ bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
         last();
         return true;
       case Qt::Key_Insert:
+        if (takenOver(ListAction::InsertKey)) return true;
         if (!insert_ || insert_->isEnabled()) emit insertRequested();
         return true;
       case Qt::Key_Delete:
+        if (takenOver(ListAction::DeleteKey)) return true;
         if (!isEmpty() && (!remove_ || remove_->isEnabled())) emit deleteRequested();
         return true;
       case Qt::Key_Return:
       case Qt::Key_Enter:
+        if (mods & Qt::ShiftModifier) {
+          takenOver(ListAction::ShiftEnter);
+          return true;
+        }
         if (ctrl) {
+          if (takenOver(ListAction::CtrlEnter)) return true;
           if (!isEmpty() && (!change_ || change_->isEnabled())) emit changeRequested();
           return true;
         }

@@ -42,6 +42,11 @@ namespace vm {
 
 class BrowseModel;
 
+// The list actions a window may take over before the list does its own
+// (the web links ask "Link to..." instead of inserting, changing or
+// deleting).
+enum class ListAction { InsertKey, DeleteKey, CtrlEnter, ShiftEnter, DoubleClick };
+
 struct CellStyle {
   std::optional<QColor> text;
   std::optional<QColor> background;
@@ -89,6 +94,9 @@ class BrowseList : public QWidget {
   // character itself for a text key and its digit for a number key.
   using Locator = std::function<std::optional<FieldValue>(const QString& typed)>;
   void setLocator(Locator f) { locator_ = std::move(f); }
+  // Called first for each list action; returning true stops the list's own.
+  using ActionHandler = std::function<bool(ListAction)>;
+  void setActionHandler(ActionHandler f) { actionHandler_ = std::move(f); }
 
   // --- Reading and moving.  Each returns the store's status.
   Status first();
@@ -138,6 +146,7 @@ class BrowseList : public QWidget {
   void syncSelection();
   int fittingRows() const;
   void fitPage();
+  bool takenOver(ListAction a) const { return actionHandler_ && actionHandler_(a); }
   void buildColumns();
 
   std::unique_ptr<PageSource> source_;
@@ -150,6 +159,7 @@ class BrowseList : public QWidget {
   CellText cellText_;
   CellStyler cellStyle_;
   Locator locator_;
+  ActionHandler actionHandler_;
   QAbstractButton* insert_ = nullptr;
   QAbstractButton* change_ = nullptr;
   QAbstractButton* remove_ = nullptr;

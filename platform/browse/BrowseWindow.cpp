@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "store/Globals.h"
 
@@ -64,6 +66,31 @@ void BrowseWindow::request(Request r, std::function<void(int)> after) {
     self->onRequestDone(r, answer);
     if (after) after(answer);
     if (self->isVisible()) self->list_->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void BrowseWindow::setTabs(QTabWidget* tabs, std::vector<View> views) {
+  tabViews_ = std::move(views);
+  auto moveList = [this, tabs](int index) {
+    QWidget* page = tabs->widget(index);
+    if (!page) return;
+    auto* layout = qobject_cast<QVBoxLayout*>(page->layout());
+    if (!layout) {
+      layout = new QVBoxLayout(page);
+      layout->setContentsMargins(units().toPixelsX(4), units().toPixelsY(4), units().toPixelsX(4),
+                                 units().toPixelsY(4));
+    }
+    layout->addWidget(list_);
+    list_->show();
+  };
+  moveList(tabs->currentIndex());
+  connect(tabs, &QTabWidget::currentChanged, this, [this, moveList](int index) {
+    if (index < 0) return;
+    moveList(index);
+    if (static_cast<std::size_t>(index) < tabViews_.size())
+      list_->setView(tabViews_[static_cast<std::size_t>(index)]);
+    onTabChanged(index);
+    list_->setFocus(Qt::TabFocusReason);
   });
 }
 

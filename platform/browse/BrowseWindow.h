@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Window.h"
 #include "platform/browse/BrowseList.h"
@@ -26,6 +27,7 @@
 
 class QAbstractButton;
 class QIcon;
+class QTabWidget;
 
 namespace vm {
 
@@ -51,6 +53,11 @@ class BrowseWindow : public Window {
   virtual void onRequestDone(Request, int) {}
   void bindUpdateButtons(QAbstractButton* insert, QAbstractButton* change, QAbstractButton* remove,
                          QAbstractButton* view = nullptr);
+  // A tab sheet whose tab n lists in views[n] (its key and filter).  The
+  // list moves onto the current tab's page, is read again from the top and
+  // gets the focus; onTabChanged follows (titles, filters of the window).
+  void setTabs(QTabWidget* tabs, std::vector<View> views);
+  virtual void onTabChanged(int) {}
   // The list's column widths are kept in the list-layout store under the
   // window's procedure name: restored now, saved when the window closes.
   void keepListLayout();
@@ -58,6 +65,7 @@ class BrowseWindow : public Window {
 
  private:
   BrowseList* list_;
+  std::vector<View> tabViews_;
   bool keepLayout_ = false;
   bool busy_ = false;
 };

@@ -144,6 +144,35 @@ TEST_F(BrowseListTest, ListKeysAskForRequestsAndButtonsFollowTheList) {
   EXPECT_EQ(list.table()->viewport()->cursor().shape(), Qt::PointingHandCursor);
 }
 
+TEST_F(BrowseListTest, WindowMayTakeOverTheListActions) {
+  addKits({"Ale", "Bitter"});
+  QPushButton insert, change, remove;
+  open();
+  list.bindButtons(&insert, &change, &remove);
+  std::vector<ListAction> seen;
+  list.setActionHandler([&](ListAction a) {
+    seen.push_back(a);
+    return a != ListAction::CtrlEnter;  // Ctrl+Enter keeps its own action
+  });
+  QSignalSpy ins(&list, &BrowseList::insertRequested);
+  QSignalSpy chg(&list, &BrowseList::changeRequested);
+  QSignalSpy del(&list, &BrowseList::deleteRequested);
+  QTest::keyClick(list.table(), Qt::Key_Insert);
+  QTest::keyClick(list.table(), Qt::Key_Delete);
+  QTest::keyClick(list.table(), Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClick(list.table(), Qt::Key_Return, Qt::ControlModifier);
+  const QRect cell = list.table()->visualRect(list.table()->model()->index(1, 0));
+  QTest::mouseClick(list.table()->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(list.table()->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(seen, (std::vector<ListAction>{ListAction::InsertKey, ListAction::DeleteKey,
+                                           ListAction::ShiftEnter, ListAction::CtrlEnter,
+                                           ListAction::DoubleClick}));
+  EXPECT_EQ(ins.count(), 0);
+  EXPECT_EQ(del.count(), 0);
+  EXPECT_EQ(chg.count(), 1);
+  EXPECT_EQ(selected(), "Bitter");  // the click still moves the highlight
+}
+
 TEST_F(BrowseListTest, ReReadingHighlightsTheWrittenRecordAndSurvivesDeletes) {
   std::vector<std::string> names;
   for (int i = 0; i < 80; i += 2) names.push_back(numbered("Kit", i));
