@@ -217,14 +217,18 @@ class TablePageSource : public PageSource {
     if (s == Status::NotFound) return refresh(n);
     if (s != Status::Ok) return s;
     at = std::clamp(at, 0, std::max(n - 1, 0));
+    // The record may be left out of this view (a filter, an empty key): it
+    // is in it when it follows the record before it.
     std::vector<R> before, after;
-    if ((s = table_.pageBefore(view_, r, at, before)) != Status::Ok) return s;
-    // The record may be left out of this view (a filter, an empty key).
+    if ((s = table_.pageBefore(view_, r, 1, before)) != Status::Ok) return s;
     R probe;
     s = before.empty() ? table_.first(view_, probe) : table_.next(view_, before.back(), probe);
     if (s == Status::NotFound || (s == Status::Ok && !(numberOf(probe) == number)))
       return refresh(n);
     if (s != Status::Ok) return s;
+    // A limit of 0 would mean every record: read only what is wanted.
+    before.clear();
+    if (at > 0 && (s = table_.pageBefore(view_, r, at, before)) != Status::Ok) return s;
     const int wanted = n - 1 - static_cast<int>(before.size());
     if (wanted > 0 && (s = table_.pageAfter(view_, r, wanted, after)) != Status::Ok) return s;
     const int missing = n - 1 - static_cast<int>(before.size() + after.size());

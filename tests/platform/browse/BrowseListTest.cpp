@@ -187,6 +187,13 @@ TEST_F(BrowseListTest, ReReadingHighlightsTheWrittenRecordAndSurvivesDeletes) {
   EXPECT_EQ(selected(), "Kit 031");
   EXPECT_EQ(list.selectedRow(), 2);
   EXPECT_EQ(list.rowCount(), n);
+  // Highlight on the top row: the record comes to the top.
+  list.selectRow(0);
+  auto top = addKits({"Kit 041"});
+  list.showRecord(FieldValue{top[0]});
+  EXPECT_EQ(selected(), "Kit 041");
+  EXPECT_EQ(list.selectedRow(), 0);
+  EXPECT_EQ(list.rowCount(), n);
   // Near the end the page is still full.
   auto end = addKits({"Kit 099"});
   list.showRecord(FieldValue{end[0]});
