@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,8 +24,8 @@ namespace {
 
 QFont narrowFont() {
   QFont f = programFont("Arial", 8);
-  f.setFamilies(
-      {"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed", "Liberation Sans"});
+  f.setFamilies({"Arial Narrow", "Liberation Sans Narrow", "Nimbus Sans Narrow",
+                 "DejaVu Sans Condensed", "Liberation Sans"});
   return f;
 }
 
@@ -78,6 +79,14 @@ Win_SetPrgDefaults::Win_SetPrgDefaults() : Window("Win_SetPrgDefaults") {
     auto* l = new QLabel(t, this);
     if (narrow) l->setFont(narrowFont());
     place(l, x, y, w, h);
+    // Where no narrow face is installed the notes would be cut off; a
+    // smaller size keeps the whole sentence in its designed width.
+    QFont f = l->font();
+    while (narrow && f.pointSize() > 6 &&
+           QFontMetrics(f).horizontalAdvance(l->text()) > l->width()) {
+      f.setPointSize(f.pointSize() - 1);
+      l->setFont(f);
+    }
     return l;
   };
   const char* measureTip = "Once initially set should not be changed.";
