@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/Registration.h"
 #include "shell/Commands.h"
 #include "shell/Program.h"
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Vatmark");
 
   // Each window subsystem adds its entries to vm::commands() here.
+  vm::registerWindowCommands(vm::commands());
+  vm::installHelpViewer();
 
   int splashMs = 4000;
   if (const char* s = std::getenv("VATMARK_SPLASH_MS")) splashMs = std::atoi(s);
