@@ -20,7 +20,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QPushButton>
 #include <algorithm>
+#include <map>
 
 #include "platform/HelpService.h"
 #include "platform/ProgramEvents.h"
@@ -49,10 +51,38 @@ void blockCaller(QWidget* caller, bool block) {
   }
   QWidget* target = caller;
   if (auto* w = qobject_cast<Window*>(caller)) target = w->host();
-  int count = target->property("vmCallees").toInt() + (block ? 1 : -1);
-  if (count < 0) count = 0;
+  const int before = target->property("vmCallees").toInt();
+  const int count = std::max(0, before + (block ? 1 : -1));
   target->setProperty("vmCallees", count);
-  target->setEnabled(count == 0);
+  if (!target->isWindow()) {
+    // An MDI child: its frame is disabled, the callee lives beside it.
+    target->setEnabled(count == 0);
+    return;
+  }
+  // A top-level caller owns its callee, and disabling a widget disables
+  // every window it owns; so only the caller's own controls are disabled,
+  // and only those that were enabled come back.
+  static std::map<QWidget*, std::vector<QPointer<QWidget>>> disabled;
+  if (before == 0 && count > 0) {
+    auto& list = disabled[target];
+    for (QObject* o : target->children()) {
+      auto* child = qobject_cast<QWidget*>(o);
+      if (!child || child->isWindow() || !child->isEnabled()) continue;
+      child->setEnabled(false);
+      list.push_back(child);
+    }
+    QObject::connect(target, &QObject::destroyed, [target] { disabled.erase(target); });
+  } else if (before > 0 && count == 0) {
+    auto it = disabled.find(target);
+    if (it == disabled.end()) return;
+    for (const auto& child : it->second)
+      if (child) child->setEnabled(true);
+    disabled.erase(it);
+  }
+}
+
+bool isBlockedCaller(const QWidget* w) {
+  return w && w->property("vmCallees").toInt() > 0;
 }
 }  // namespace
 
@@ -256,6 +286,36 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void Window::keyPressEvent(QKeyEvent* event) {
+  // What a dialog does with the keys its controls leave alone: Enter
+  // presses the default button, as if it were clicked (so a check on the
+  // button receiving the focus runs first), Escape closes an opened window
+  // as its close box would.
+  const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      QPushButton* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      if (!button || !isAncestorOf(button)) {
+        button = nullptr;
+        for (auto* b : findChildren<QPushButton*>())
+          if (b->isDefault() && b->isVisible() && b->isEnabled() && b->window() == window()) {
+            button = b;
+            break;
+          }
+      }
+      if (button && button->isEnabled()) {
+        if (QApplication::focusWidget() != button) button->setFocus(Qt::TabFocusReason);
+        if (QApplication::focusWidget() == button) button->click();
+        return;
+      }
+    } else if (event->key() == Qt::Key_Escape && !subWindow() && isWindow()) {
+      close();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
 QMdiSubWindow* Window::subWindow() const {
   return qobject_cast<QMdiSubWindow*>(parentWidget());
 }
@@ -318,6 +378,13 @@ void Window::showEvent(QShowEvent* event) {
 void Window::closeEvent(QCloseEvent* event) {
   if (closed_) {
     event->accept();
+    return;
+  }
+  // A window waiting for a window it opened stays until that one closes:
+  // closing it would take the open one, and what the user typed there, with
+  // it.  (Exit closes the newest windows first, so it is never held up.)
+  if (isBlockedCaller(host())) {
+    event->ignore();
     return;
   }
   if (!canClose()) {

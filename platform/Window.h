@@ -141,6 +141,7 @@ class Window : public QWidget {
   virtual void onClosing() {}
 
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -72,15 +72,6 @@ void Win_SetPrgDefaultsYN::setDefaults() {
   if (bringToFront("Win_SetPrgDefaults")) return;
   auto* defaults = new Win_SetPrgDefaults;
   openWindow(defaults, this);
-  // Blocking the prompt disables the windows it owns as well; the one it
-  // waits for must stay usable.
-  defaults->setEnabled(true);
-}
-
-bool Win_SetPrgDefaultsYN::canClose() {
-  // The defaults window it opened belongs to it; the prompt waits for it.
-  Window* w = findWindow("Win_SetPrgDefaults");
-  return !(w && w->parentWidget() == this);
 }
 
 void Win_SetPrgDefaultsYN::onClosing() {

@@ -28,7 +28,6 @@ class Win_SetPrgDefaultsYN : public Window {
   QLabel* text(int number) const;
 
  protected:
-  bool canClose() override;
   void onClosing() override;
   void paintEvent(QPaintEvent* event) override;
 

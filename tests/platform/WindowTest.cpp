@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -183,12 +184,22 @@ TEST_F(OpenedWindowTest, FrameLikeCallerIsToldInsteadOfDisabled) {
   frame.show();
   auto* a = new PlainWindow("Win_A");
   auto* b = new PlainWindow("Win_B");
+  auto* field = new QLineEdit(a);
+  auto* off = new QLineEdit(a);
+  off->setEnabled(false);
   openWindow(a, &frame);
   openWindow(b, a);
   EXPECT_EQ(frame.blocked, 1);
-  EXPECT_FALSE(a->isEnabled());
+  // The caller's controls wait; the window it opened stays usable.
+  EXPECT_FALSE(field->isEnabled());
+  EXPECT_TRUE(b->isEnabled());
+  // The caller cannot be closed from its close box meanwhile.
+  ASSERT_NE(a->windowHandle(), nullptr);
+  a->windowHandle()->close();  // as the window system's close box does
+  EXPECT_FALSE(a->isClosing());
   b->finish();
-  EXPECT_TRUE(a->isEnabled());
+  EXPECT_TRUE(field->isEnabled());
+  EXPECT_FALSE(off->isEnabled());
   a->finish();
   EXPECT_EQ(frame.blocked, 0);
   EXPECT_TRUE(frame.isEnabled());
@@ -250,6 +261,23 @@ TEST_F(FieldEventTest, CheckThatMovesTheFocusCancelsTheSave) {
   QTest::keyClicks(form->name, "Bitter");
   QTest::mouseClick(form->ok, Qt::LeftButton);
   EXPECT_EQ(form->saved, 1);
+}
+
+TEST_F(FieldEventTest, EnterPressesTheDefaultButtonThroughItsChecks) {
+  form->ok->setDefault(true);
+  form->checkOnFocus = true;
+  form->name->setFocus();
+  QTest::keyClick(form->name, Qt::Key_Return);
+  EXPECT_EQ(form->saved, 0);  // the focus check on OK refused the empty name
+  EXPECT_EQ(QApplication::focusWidget(), form->name);
+  QTest::keyClicks(form->name, "Stout");
+  QTest::keyClick(form->name, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form->saved, 1);
+}
+
+TEST_F(FieldEventTest, EscapeClosesAnOpenedWindow) {
+  QTest::keyClick(form->other, Qt::Key_Escape);
+  EXPECT_TRUE(form->isClosing());
 }
 
 TEST_F(FieldEventTest, FocusCheckStopsTheClickThatBroughtTheFocus) {

@@ -84,7 +84,8 @@ TEST_F(DefaultsTest, FirstStartYesOkDefaultsDoneWritesAllEightKeys) {
   EXPECT_TRUE(prompt->text(3)->isVisible());
   EXPECT_FALSE(prompt->yesButton()->isVisible());
   EXPECT_TRUE(prompt->doneButton()->isVisible());
-  EXPECT_FALSE(prompt->isEnabled());
+  EXPECT_FALSE(prompt->doneButton()->isEnabled());
+  EXPECT_TRUE(defaults->isEnabled());
 
   // The recommended values.
   EXPECT_TRUE(defaults->metricRadio()->isChecked());
@@ -100,7 +101,7 @@ TEST_F(DefaultsTest, FirstStartYesOkDefaultsDoneWritesAllEightKeys) {
   ASSERT_TRUE(QTest::qWaitFor([] { return findWindow("Win_SetPrgDefaults") == nullptr; }, 2000));
   EXPECT_TRUE(script.shown().empty());  // never saved: no questions
   EXPECT_TRUE(toolTipsEnabled());
-  EXPECT_TRUE(prompt->isEnabled());
+  EXPECT_TRUE(prompt->doneButton()->isEnabled());
   EXPECT_EQ(findWindow("Win_SetPrgDefaultsYN"), prompt);  // stays open, second state
 
   QTest::mouseClick(prompt->doneButton(), Qt::LeftButton);
