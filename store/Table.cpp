@@ -936,33 +936,7 @@ Status TableHandle::prime(void* record) {
 }
 
 Status TableHandle::insert(void* record) {
-  if (!file_) return Status::NotOpen;
-  std::lock_guard lock(file_->mutex());
-  Attempt a;
-  Transaction tx(*file_);
-  if (!tx.ok()) a = {Status::FileError, tx.error()};
-  if (a.status == Status::Ok && def_.recordKey >= 0) {
-    const FieldDef& rf = recordField(def_);
-    if (isEmptyValue(rf, def_.get(record, rf.number - 1)))
-      a = takeNumber(*file_, record, def_.recordKey);
-  }
-  if (a.status == Status::Ok) a = findClash(*file_, record, false, false);
-  if (a.status == Status::Ok) a = insertRow(*file_, record);
-  if (a.status == Status::Ok) {
-    std::string e = tx.commit();
-    if (e.empty()) {
-      error_.clear();
-      return Status::Ok;
-    }
-    a = {Status::FileError, e};
-  }
-  error_ = a.error;
-  if (a.status == Status::DuplicateKey) {
-    storeMessages().show(duplicateKeyMessage(a.key >= 0 ? def_.keys[a.key].name : def_.name));
-    return Status::DuplicateKey;
-  }
-  storeMessages().show(recordInsertMessage(def_.name, error_));
-  return a.status == Status::NumberingFailed ? Status::NumberingFailed : Status::FileError;
+  return insertAll(1, [record](std::size_t) { return record; });
 }
 
 Status TableHandle::insertAll(std::size_t n, const std::function<void*(std::size_t)>& record) {
