@@ -14,8 +14,8 @@
 //  * "B" blanks a number when it shows as zero at the picture's places.
 //  * Date formats without the '0' flag drop leading zeros from day and month
 //    ("1/2/2024"); with it they always show two digits ("01/02/2024").
-//  * A '<' pattern position that would be a leading zero is left out
-//    ("@pPage <<<#p" shows page 7 as "Page 7").
+//  * A '<' pattern position that would be a leading zero shows a blank
+//    ("@pPage <<<#p" shows page 7 as "Page    7").
 #include "base/Picture.h"
 
 #include <algorithm>
@@ -462,13 +462,18 @@ std::string formatPattern(long long value, std::string_view picture) {
       out[i] = c;
     }
   }
-  // A '<' left out only counts as leading when no digit stands before it.
+  // A '<' without a digit only counts as leading when no digit stands
+  // before it; leading ones stay as blanks, so the text keeps the pattern's
+  // length and the fixed characters keep their places.
   std::string result;
   bool digitSeen = false;
   for (std::size_t i = 0; i < out.size(); ++i) {
     const char c = p.pattern[i];
     if (c == '#' || c == '<') {
-      if (dropped[i] && !digitSeen) continue;
+      if (dropped[i] && !digitSeen) {
+        result += ' ';
+        continue;
+      }
       digitSeen = true;
       result += dropped[i] ? '0' : out[i];
     } else {
@@ -476,9 +481,13 @@ std::string formatPattern(long long value, std::string_view picture) {
     }
   }
   if (negative) {
-    // The sign goes just before the first digit.
+    // The sign goes just before the first digit, into the blank of a
+    // leading '<' when there is one.
     const std::size_t first = result.find_first_of("0123456789");
-    result.insert(first == std::string::npos ? 0 : first, 1, '-');
+    if (first != std::string::npos && first > 0 && dropped[first - 1])
+      result[first - 1] = '-';
+    else
+      result.insert(first == std::string::npos ? 0 : first, 1, '-');
   }
   return result;
 }

@@ -62,9 +62,9 @@ void setRegionalDates(const RegionalDates& formats);
 //    fixed ones (2 = M/d/yyyy, 6 = d/M/yyyy, 12 = yyyyMMdd ...).
 //  * Times: "@T3" -> "5:07PM", "12:00AM" at midnight; "@T1" "17:07",
 //    "@T4" "17:07:03".
-//  * Patterns: '<' positions that would be leading zeros are left out
-//    ("@pPage <<<#p" 7 -> "Page 7"); more digits than positions gives a row
-//    of '#' of the pattern's length.
+//  * Patterns: '<' positions that would be leading zeros show blanks
+//    ("@pPage <<<#p" 7 -> "Page    7"); more digits than positions gives a
+//    row of '#' of the pattern's length.
 //  * Text: cut to the width in characters (UTF-8), never padded.
 std::string formatNumber(const Decimal& value, std::string_view picture);
 std::string formatNumber(double value, std::string_view picture);
