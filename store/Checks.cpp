@@ -12,8 +12,8 @@ namespace {
 
 // True when `value` is one of the choices in a "]a[]b[" list.  The choices
 // are matched whole: searching for "]" + value + "[" inside the list would
-// also accept an empty value ("][" occurs between two choices) and texts
-// that span two choices, which the list does not name.
+// also accept texts that span two choices ("1[]0"), which the list does not
+// name.
 bool inChoiceList(std::string_view value, std::string_view list) {
   size_t i = 0;
   while (i < list.size()) {
@@ -53,7 +53,9 @@ bool passes(const FieldCheck& check, const FieldValue& value) {
 CheckResult checkField(const TableDef& def, const void* record, int number, bool showErrors) {
   const FieldDef* f = fieldByNumber(def.fields, number);
   if (!f || f->check.kind == FieldCheck::Kind::None) return {};
-  if (passes(f->check, def.get(record, number - 1))) return {};
+  // The check sees the value as the field holds it: a buffer may carry more
+  // places than a DECIMAL(n,2) keeps, and 100.004 is written as 100.00.
+  if (passes(f->check, coerceToField(*f, def.get(record, number - 1)))) return {};
   if (showErrors) {
     storeMessages().show(f->check.kind == FieldCheck::Kind::Range
                              ? rangeErrorMessage(f->check.shownName, f->check.shownList)

@@ -124,8 +124,15 @@ TEST(FieldChecks, PrimingSugarMustLieBetweenZeroAndHundred) {
     const char* value;
     bool accepted;
   };
-  const Case cases[] = {{"0", true},       {"100.00", true}, {"55.5", true},
-                        {"100.01", false}, {"-0.01", false}, {"250", false}};
+  const Case cases[] = {{"0", true},
+                        {"100.00", true},
+                        {"55.5", true},
+                        {"100.01", false},
+                        {"-0.01", false},
+                        {"250", false},
+                        // the field keeps two places: these are stored as 100.00 and 0.00
+                        {"100.004", true},
+                        {"-0.004", true}};
   for (const Case& c : cases) {
     BrewRecord r;
     r.stockOnHand = "1";
