@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPainter>
@@ -37,12 +38,12 @@ struct ButtonSpec {
   const char* hint;     // empty: no tool tip
   int x, y;
   int points;
+  // Keypad keys that press the button. They are matched by hand in the
+  // window's key handler: on X11 the shortcut map drops the keypad flag from
+  // a key before matching, so a keypad-only QShortcut would never fire there.
+  std::vector<Qt::Key> keypadKeys;
   std::vector<QKeySequence> shortcuts;
 };
-
-QKeySequence keypad(Qt::Key k) {
-  return QKeySequence(QKeyCombination(Qt::KeypadModifier, k));
-}
 
 std::vector<ButtonSpec> buttonSpecs() {
   std::vector<ButtonSpec> specs;
@@ -56,37 +57,38 @@ std::vector<ButtonSpec> buttonSpecs() {
                      digitPos[d][0],
                      digitPos[d][1],
                      11,
-                     {keypad(static_cast<Qt::Key>(Qt::Key_0 + d))}});
+                     {static_cast<Qt::Key>(Qt::Key_0 + d)},
+                     {}});
   // Keyboards with a decimal comma send a comma from the keypad's point key.
-  specs.push_back(
-      {Key::Point, ".", "", 26, 90, 12, {keypad(Qt::Key_Period), keypad(Qt::Key_Comma)}});
-  specs.push_back({Key::ClearEntry, "CE", "Clear", 9, 17, 10, {}});
-  specs.push_back({Key::Pi, "\u03c0", "Pi", 62, 90, 12, {}});
-  specs.push_back({Key::ChangeSign, "+/-", "Change Sign", 62, 75, 10, {}});
-  specs.push_back({Key::Square, "x\u00b2", "Square", 43, 31, 10, {}});
-  specs.push_back({Key::SquareRoot, "\u221a", "Square Root", 26, 31, 12, {}});
-  specs.push_back({Key::Reciprocal, "1/x", "Reciprocal", 62, 46, 10, {}});
-  specs.push_back({Key::TimesTen, "10X", "Times 10", 9, 31, 10, {}});
-  specs.push_back({Key::Percent, "%", "Percent", 78, 32, 12, {}});
-  specs.push_back({Key::Log10, " lg", "", 26, 17, 11, {}});
-  specs.push_back({Key::Ln, " ln", "Ln", 62, 60, 11, {}});
-  specs.push_back({Key::MemoryRecall, "MR", "", 43, 17, 10, {}});
-  specs.push_back({Key::MemoryStore, " M", "", 62, 17, 10, {}});
-  specs.push_back({Key::MemoryAdd, " M+", "Add To Memmory", 78, 17, 10, {}});
-  specs.push_back({Key::Add, "+", "Add", 78, 90, 12, {keypad(Qt::Key_Plus)}});
-  specs.push_back({Key::Subtract, "-", "Subtract", 78, 46, 12, {keypad(Qt::Key_Minus)}});
-  specs.push_back({Key::Multiply, "x", "Multiply", 78, 75, 12, {keypad(Qt::Key_Asterisk)}});
-  specs.push_back({Key::Divide, "/", "Divide", 78, 60, 12, {keypad(Qt::Key_Slash)}});
-  specs.push_back({Key::Power, "Exp", "Power", 62, 31, 8, {}});
+  specs.push_back({Key::Point, ".", "", 26, 90, 12, {Qt::Key_Period, Qt::Key_Comma}, {}});
+  specs.push_back({Key::ClearEntry, "CE", "Clear", 9, 17, 10, {}, {}});
+  specs.push_back({Key::Pi, "\u03c0", "Pi", 62, 90, 12, {}, {}});
+  specs.push_back({Key::ChangeSign, "+/-", "Change Sign", 62, 75, 10, {}, {}});
+  specs.push_back({Key::Square, "x\u00b2", "Square", 43, 31, 10, {}, {}});
+  specs.push_back({Key::SquareRoot, "\u221a", "Square Root", 26, 31, 12, {}, {}});
+  specs.push_back({Key::Reciprocal, "1/x", "Reciprocal", 62, 46, 10, {}, {}});
+  specs.push_back({Key::TimesTen, "10X", "Times 10", 9, 31, 10, {}, {}});
+  specs.push_back({Key::Percent, "%", "Percent", 78, 32, 12, {}, {}});
+  specs.push_back({Key::Log10, " lg", "", 26, 17, 11, {}, {}});
+  specs.push_back({Key::Ln, " ln", "Ln", 62, 60, 11, {}, {}});
+  specs.push_back({Key::MemoryRecall, "MR", "", 43, 17, 10, {}, {}});
+  specs.push_back({Key::MemoryStore, " M", "", 62, 17, 10, {}, {}});
+  specs.push_back({Key::MemoryAdd, " M+", "Add To Memmory", 78, 17, 10, {}, {}});
+  specs.push_back({Key::Add, "+", "Add", 78, 90, 12, {Qt::Key_Plus}, {}});
+  specs.push_back({Key::Subtract, "-", "Subtract", 78, 46, 12, {Qt::Key_Minus}, {}});
+  specs.push_back({Key::Multiply, "x", "Multiply", 78, 75, 12, {Qt::Key_Asterisk}, {}});
+  specs.push_back({Key::Divide, "/", "Divide", 78, 60, 12, {Qt::Key_Slash}, {}});
+  specs.push_back({Key::Power, "Exp", "Power", 62, 31, 8, {}, {}});
   // Key_Enter is the keypad's Enter, Key_Return the main one.
-  specs.push_back(
-      {Key::Equals,
-       "=",
-       "",
-       43,
-       90,
-       12,
-       {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), keypad(Qt::Key_Enter)}});
+  specs.push_back({Key::Equals,
+                   "=",
+                   "",
+                   43,
+                   90,
+                   12,
+                   {},
+                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                    QKeySequence(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter))}});
   return specs;
 }
 
@@ -146,6 +148,7 @@ SumpadWindow::SumpadWindow(QWidget* parent) : QWidget(parent) {
     if (*spec.hint) b->setToolTip(QString::fromUtf8(spec.hint));
     const Key key = spec.key;
     connect(b, &QPushButton::clicked, this, [this, key] { pressKey(key); });
+    for (Qt::Key k : spec.keypadKeys) keypadKeys_[k] = b;
     for (const QKeySequence& seq : spec.shortcuts) {
       auto* sc = new QShortcut(seq, this);
       connect(sc, &QShortcut::activated, b, &QPushButton::click);
@@ -197,6 +200,19 @@ void SumpadWindow::commitTypedText() {
 void SumpadWindow::refresh() {
   display_->setText(QString::fromStdString(calc_.displayText()));
   display_->setCursorPosition(0);
+}
+
+void SumpadWindow::keyPressEvent(QKeyEvent* event) {
+  // Reached when the focused key button passes the key on; the display keeps
+  // keypad keys for itself while it has the focus, as text typed into it.
+  if (event->modifiers() == Qt::KeypadModifier) {
+    auto it = keypadKeys_.find(static_cast<Qt::Key>(event->key()));
+    if (it != keypadKeys_.end()) {
+      it->second->click();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void SumpadWindow::resizeEvent(QResizeEvent* event) {

@@ -28,6 +28,7 @@ class SumpadWindow : public QWidget {
   double unitHeight() const { return unitY_; }
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -40,6 +41,7 @@ class SumpadWindow : public QWidget {
   sumpad::Calculator calc_;
   QLineEdit* display_ = nullptr;
   std::map<sumpad::Key, QPushButton*> buttons_;
+  std::map<Qt::Key, QPushButton*> keypadKeys_;
   bool typedChange_ = false;
   double unitX_ = 1;
   double unitY_ = 1;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -93,6 +94,30 @@ TEST_F(SumpadWindowTest, KeypadKeysAndEnterPressTheirButtons) {
   keypad(Qt::Key_Comma);
   keypad(Qt::Key_2);
   EXPECT_EQ(shown(), "3.2");
+}
+
+// On X11 the shortcut map matches a keypad key without its keypad flag, so a
+// keypad key reaches the window as a plain key press passed on by the
+// focused button, never as a shortcut. It is handed to the window directly
+// here, as the shortcut map of this test platform would otherwise catch it.
+TEST_F(SumpadWindowTest, KeypadKeysWorkAsPlainKeyPresses) {
+  const auto press = [this](Qt::Key key, Qt::KeyboardModifiers mods = Qt::KeypadModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, mods);
+    static_cast<QObject&>(window_).event(&event);
+  };
+  for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_Period, Qt::Key_5}) press(k);
+  EXPECT_EQ(shown(), "12.5");
+  for (Qt::Key k : {Qt::Key_Minus, Qt::Key_2, Qt::Key_Comma, Qt::Key_5, Qt::Key_Slash, Qt::Key_4,
+                    Qt::Key_Asterisk, Qt::Key_3, Qt::Key_Plus})
+    press(k);
+  EXPECT_EQ(shown(), "7.5");
+  EXPECT_EQ(window_.calculator().pending(), sumpad::Operation::Add);
+  EXPECT_EQ(QApplication::focusWidget(), window_.button(Key::Digit0));
+  // main-row keys do nothing
+  press(Qt::Key_9, Qt::NoModifier);
+  press(Qt::Key_Minus, Qt::NoModifier);
+  EXPECT_EQ(shown(), "7.5");
+  EXPECT_EQ(window_.calculator().pending(), sumpad::Operation::Add);
 }
 
 TEST_F(SumpadWindowTest, MainRowKeysAreNoShortcuts) {
