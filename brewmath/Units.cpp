@@ -5,12 +5,15 @@
 
 namespace vm::brewmath {
 
+// Only 0 selects imperial / Fahrenheit: the reports print "lbs" and "F" for
+// 0 and "kg" and "C" for anything else, and a hand-edited setting has to read
+// the same in every window and report.
 UnitSystem unitSystemFromSetting(int setting) {
-  return setting == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
+  return setting == 0 ? UnitSystem::Imperial : UnitSystem::Metric;
 }
 
 TemperatureScale temperatureScaleFromSetting(int setting) {
-  return setting == 1 ? TemperatureScale::Celsius : TemperatureScale::Fahrenheit;
+  return setting == 0 ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
 }
 
 std::string sugarUnitLabel(UnitSystem units) {

@@ -16,8 +16,8 @@ enum class UnitSystem { Imperial = 0, Metric = 1 };
 // GLO:TEMPPROMPT: 1 = Celsius, 0 = Fahrenheit.
 enum class TemperatureScale { Fahrenheit = 0, Celsius = 1 };
 
-// The setting bytes: 1 selects metric / Celsius, any other value imperial /
-// Fahrenheit.
+// The setting bytes: 0 selects imperial / Fahrenheit, any other value metric
+// / Celsius (the reading the reports give a hand-edited setting).
 UnitSystem unitSystemFromSetting(int setting);
 TemperatureScale temperatureScaleFromSetting(int setting);
 

@@ -91,6 +91,10 @@ TEST(UnitLabels, FollowTheSettings) {
   const UnitSystem imperial = unitSystemFromSetting(0);
   const TemperatureScale celsius = temperatureScaleFromSetting(1);
   const TemperatureScale fahrenheit = temperatureScaleFromSetting(0);
+  // A hand-edited setting reads as the reports read it: only 0 is imperial
+  // / Fahrenheit.
+  EXPECT_EQ(unitSystemFromSetting(7), UnitSystem::Metric);
+  EXPECT_EQ(temperatureScaleFromSetting(7), TemperatureScale::Celsius);
   EXPECT_EQ(sugarUnitLabel(metric), "kg");
   EXPECT_EQ(sugarUnitLabel(imperial), "lbs");
   EXPECT_EQ(waterUnitLabel(metric), "Ltr");
