@@ -14,6 +14,7 @@ namespace vm {
 
 namespace {
 constexpr const char* kGravityPicture = "@N5.3";
+constexpr const char* kTypedPicture = "@N-12.3";
 constexpr const char* kAlcoholPicture = "@N5.2";
 constexpr const char* kGravityTip = "Key in or use + - buttons";
 
@@ -112,7 +113,10 @@ void Win_AlcCalculator::onField(QWidget* control, FieldEvent event) {
 }
 
 Decimal Win_AlcCalculator::typed(QLineEdit* entry, const Decimal& current) const {
-  auto value = parseNumber(entry->text().toStdString(), kGravityPicture);
+  // Read wider than the display picture: a reading typed in whole form
+  // ("1046") or out of any range is a number all the same, and the checks
+  // have to report it rather than the entry quietly taking back its text.
+  auto value = parseNumber(entry->text().toStdString(), kTypedPicture);
   return value ? value->stored(3) : current;
 }
 

@@ -85,6 +85,9 @@ TEST_F(AlcCalculatorTest, TypedReadingsAreCheckedInOrderOnTheValueLeftBefore) {
       {false, "0.850", {kRange}, "1.035", "0.900"},
       {true, "1.250", {kRange}, "1.200", "1.005"},
       {true, "1.050", {}, "1.050", "1.005"},
+      // Typed in whole form: too wide for the display, still a reading.
+      {true, "1046", {kRange}, "1.200", "1.005"},
+      {false, "-1", {kRange}, "1.035", "0.900"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
