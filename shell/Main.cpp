@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextEdit>
@@ -113,11 +113,6 @@ Main::Main() {
   // One tick a second (the designed interval of 100 hundredths).
   clock_->setInterval(1000);
   connect(clock_, &QTimer::timeout, this, &Main::updateClock);
-
-  for (auto key : {Qt::Key_F1, Qt::Key_F12}) {
-    auto* sc = new QShortcut(QKeySequence(key), this);
-    connect(sc, &QShortcut::activated, this, [this] { helpService().showContents(this); });
-  }
 }
 
 Main::~Main() {
@@ -470,6 +465,18 @@ bool Main::event(QEvent* e) {
       break;
   }
   return QMainWindow::event(e);
+}
+
+void Main::keyPressEvent(QKeyEvent* event) {
+  // The help keys reach the frame only when no window of its own took them:
+  // a shortcut of the frame would clash with each child window's and, being
+  // ambiguous, neither would fire.
+  if ((event->key() == Qt::Key_F1 || event->key() == Qt::Key_F12) &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    helpService().showContents(this);
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void Main::closeEvent(QCloseEvent* event) {

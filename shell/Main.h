@@ -62,6 +62,7 @@ class Main : public QMainWindow, public BlockableCaller {
 
  protected:
   bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

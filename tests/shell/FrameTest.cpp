@@ -13,6 +13,7 @@
 
 #include "ShellFixture.h"
 #include "base/Date.h"
+#include "platform/HelpService.h"
 #include "platform/Shell.h"
 #include "shell/Win_About.h"
 #include "store/WindowStore.h"
@@ -367,6 +368,44 @@ TEST_F(FrameTest, CopyAndPasteWorkOnTheFocusedControl) {
   EXPECT_TRUE(edit->text().isEmpty());
   frame->action("?PASTE")->trigger();
   EXPECT_EQ(edit->text(), "Pale Ale");
+}
+
+class RecordingHelp : public HelpBackend {
+ public:
+  explicit RecordingHelp(std::vector<std::string>* calls) : calls_(calls) {}
+  void showContents(QWidget*) override { calls_->push_back("contents"); }
+  void showKeyword(QWidget*, const std::string& k, const std::string&,
+                   const std::string&) override {
+    calls_->push_back("keyword " + k);
+  }
+  void showTopic(QWidget*, const std::string& topic) override {
+    calls_->push_back("topic " + topic);
+  }
+
+ private:
+  std::vector<std::string>* calls_;
+};
+
+TEST_F(FrameTest, HelpKeysOpenTheFocusedWindowsTopicOrTheContents) {
+  std::vector<std::string> calls;
+  setHelpBackend(std::make_unique<RecordingHelp>(&calls));
+  Main* frame = startProgram();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  // Nothing open: the frame's keys show the contents.
+  QTest::keyClick(frame, Qt::Key_F1);
+  auto* w = new BrowseStandIn("Win_Edit");
+  w->setHelp("Brews", "BrowseHOMEBREW");
+  auto* edit = new QLineEdit(w);
+  startWindow(w);
+  edit->setFocus();
+  ASSERT_TRUE(edit->hasFocus());
+  // In a child window the keys belong to that window alone.
+  QTest::keyClick(edit, Qt::Key_F1);
+  QTest::keyClick(edit, Qt::Key_F12);
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"contents", "topic BrowseHOMEBREW", "topic BrowseHOMEBREW"}));
+  setHelpBackend(nullptr);
 }
 
 }  // namespace
