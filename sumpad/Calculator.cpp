@@ -46,7 +46,8 @@ double power(double y, double x) {
   // 0 to a positive power is 0; 0 to the power 0 or below has no value and
   // the calculator shows 0 for it as well.
   if (y == 0) return 0.0;
-  if (y < 0 && std::isfinite(x) && x != std::floor(x)) return 0.0;
+  // An infinite exponent is no whole number either.
+  if (y < 0 && (!std::isfinite(x) || x != std::floor(x))) return 0.0;
   // powl gives the sign of a negative base by the exponent's parity; a result
   // beyond the double range turns into an infinity of that sign on storing.
   return store(std::pow(Ext(y), Ext(x)));

@@ -142,6 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SequenceCase{"0 Exp 0 =", "0"}, SequenceCase{"0 Exp 3 =", "0"},
                     SequenceCase{"0 Exp type:-2", "0"}, SequenceCase{"2 +/- Exp 3 =", "-8"},
                     SequenceCase{"2 +/- Exp 2 =", "4"}, SequenceCase{"2 +/- Exp . 5 =", "0"},
+                    SequenceCase{"2 +/- Exp type:1e400", "0"},
                     SequenceCase{"2 Exp . 5 =", "1.4142135623731"},
                     // "+/-" and "MR" would complete the pending power first, so a negative
                     // exponent can only be typed into the display
