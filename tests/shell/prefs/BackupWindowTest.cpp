@@ -252,6 +252,33 @@ TEST_F(BackupWindowTest, OneClickOnStartChecksTheLetterFirst) {
   EXPECT_EQ(readAll(root("stick") / "BrewData/BRANDS4.TPS"), "kits");
 }
 
+TEST_F(BackupWindowTest, StartByItsAccessKeyChecksTheLetterTypedLast) {
+  writeAll("BRANDS4.TPS", "kits");
+  Win_BackupData* w = openBackup();
+  ASSERT_NE(w, nullptr);
+  w->activateWindow();
+  // The access key works the destination out from the letter, then copies.
+  w->driveEntry()->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(w->driveEntry(), "E");
+  script.answer(1);  // another backup
+  QTest::keyClick(w->driveEntry(), Qt::Key_S, Qt::AltModifier);
+  QTest::qWait(300);
+  ASSERT_EQ(titles(), std::vector<std::string>{"Data Backup..."});
+  EXPECT_EQ(readAll(root("stick") / "BrewData/BRANDS4.TPS"), "kits");
+  // The destination worked out before must not be used for a letter typed
+  // afterwards.
+  fs::remove(root("stick") / "BrewData/BRANDS4.TPS");
+  script.clear();
+  progress.clear();
+  ASSERT_TRUE(w->driveEntry()->hasFocus());
+  QTest::keyClicks(w->driveEntry(), "e");
+  QTest::keyClick(w->driveEntry(), Qt::Key_S, Qt::AltModifier);
+  QTest::qWait(300);
+  EXPECT_EQ(titles(), std::vector<std::string>{"No Destination Drive!"});
+  EXPECT_TRUE(progress.empty());
+  EXPECT_FALSE(fs::exists(root("stick") / "BrewData/BRANDS4.TPS"));
+}
+
 TEST_F(BackupWindowTest, CloseRightAwayWarnsAndHelpAndToolTips) {
   Win_BackupData* w = openBackup();
   ASSERT_NE(w, nullptr);

@@ -243,6 +243,21 @@ TEST_F(DefaultsTest, OneMouseClickOnOkAsksThenSaves) {
   EXPECT_EQ(ini("Units"), "1");
 }
 
+TEST_F(DefaultsTest, OkByItsAccessKeyStillAsks) {
+  savedDefaults();
+  addBrew(1);
+  auto* w = open<Win_SetPrgDefaults>("Win_SetPrgDefaults");
+  ASSERT_NE(w, nullptr);
+  w->activateWindow();
+  QTest::mouseClick(w->imperialRadio(), Qt::LeftButton);
+  ASSERT_TRUE(w->imperialRadio()->hasFocus());
+  script.answer(1);  // No
+  QTest::keyClick(w->imperialRadio(), Qt::Key_O, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([] { return findWindow("Win_SetPrgDefaults") == nullptr; }, 2000));
+  EXPECT_EQ(titles(), std::vector<std::string>{"Change Units ?"});
+  EXPECT_EQ(ini("Units"), "1");
+}
+
 TEST_F(DefaultsTest, ValueWithoutARadioIsShownAsNoneAndNotWritten) {
   writeIni("Defaults", "Units", "2", settingsPath(kProgramIni));
   readFrameSettings(globals());
