@@ -508,8 +508,7 @@ void savePlacement(QWidget* target, std::string_view procedure, const DialogUnit
   WindowPlacement p;
   p.maximized = target->isMaximized();
   p.minimized = target->isMinimized();
-  // Position and size as they were before minimising or maximising are not
-  // kept by the store; only a normal window writes them.
+  // Only a normal window writes its position.
   if (!p.maximized && !p.minimized) {
     const QPoint at = units.toUnits(target->pos() - origin);
     p.x = at.x();
@@ -519,6 +518,12 @@ void savePlacement(QWidget* target, std::string_view procedure, const DialogUnit
       p.width = s.width();
       p.height = s.height();
     }
+  } else if (resizable && target->isWindow() && target->normalGeometry().isValid()) {
+    // A resizable window keeps the size it comes back to from maximised
+    // or minimised.
+    const QSize s = units.toUnits(target->normalGeometry().size());
+    p.width = s.width();
+    p.height = s.height();
   }
   updateWindow(procedure, p, resizable);
 }

@@ -353,6 +353,22 @@ TEST_F(FrameTest, FrameReopensWhereItWasClosed) {
   EXPECT_EQ(frame->size(), u.toPixels(QSize(400, 260)));
 }
 
+TEST_F(FrameTest, MaximisedFrameKeepsItsSizeButNotItsPosition) {
+  Main* frame = startProgram();
+  const DialogUnits u = frame->units();
+  frame->resize(u.toPixels(QSize(400, 260)));
+  frame->showMaximized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame->isMaximized(); }, 2000));
+  stop();
+  const std::string ini = settingsPath(kBrowseIni);
+  EXPECT_EQ(readIni("Main", "Maximize", "?", ini), "Yes");
+  EXPECT_EQ(readIni("Main", "XPos", "gone", ini), "gone");
+  EXPECT_EQ(readIni("Main", "Width", "gone", ini), "400");
+  EXPECT_EQ(readIni("Main", "Height", "gone", ini), "260");
+  frame = startProgram();
+  EXPECT_TRUE(frame->isMaximized());
+}
+
 TEST_F(FrameTest, CopyAndPasteWorkOnTheFocusedControl) {
   Main* frame = startProgram();
   auto* w = new BrowseStandIn("Win_Edit");
