@@ -55,8 +55,9 @@ Win_SetPrgDefaults::Win_SetPrgDefaults() : Window("Win_SetPrgDefaults") {
     openedUnits_ = g.unitsPrompt;
     openedTemp_ = g.tempPrompt;
     openedAlc_ = g.alcBasedOn;
-  } else {
-    // Never saved: start from the recommended choices.
+  } else if (g.setDefaultsYN == 0) {
+    // Never saved: start from the recommended choices.  A hand-edited
+    // SetYN of another number is neither, and keeps the values read.
     g.openAtBrowse = 1;
     g.openAtStockOnly = 1;
     g.overrideFermentation = 0;

@@ -258,6 +258,25 @@ TEST_F(DefaultsTest, OkByItsAccessKeyStillAsks) {
   EXPECT_EQ(ini("Units"), "1");
 }
 
+TEST_F(DefaultsTest, HandEditedSetYNKeepsTheValuesReadAndAsksNothing) {
+  writeIni("Defaults", "SetYN", "2", settingsPath(kProgramIni));
+  writeIni("Defaults", "Units", "0", settingsPath(kProgramIni));
+  readFrameSettings(globals());
+  addBrew(1);
+  auto* w = open<Win_SetPrgDefaults>("Win_SetPrgDefaults");
+  ASSERT_NE(w, nullptr);
+  // Not the recommended values: imperial, Fahrenheit, abw, no tool tips.
+  EXPECT_TRUE(w->imperialRadio()->isChecked());
+  EXPECT_TRUE(w->fahrenheitRadio()->isChecked());
+  EXPECT_TRUE(w->abwRadio()->isChecked());
+  EXPECT_FALSE(w->toolTipBox()->isChecked());
+  QTest::mouseClick(w->metricRadio(), Qt::LeftButton);
+  clickOk(w);
+  EXPECT_TRUE(script.shown().empty());
+  EXPECT_EQ(ini("Units"), "1");
+  EXPECT_EQ(ini("TipFlag"), "0");
+}
+
 TEST_F(DefaultsTest, ValueWithoutARadioIsShownAsNoneAndNotWritten) {
   writeIni("Defaults", "Units", "2", settingsPath(kProgramIni));
   readFrameSettings(globals());
