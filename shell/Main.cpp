@@ -374,6 +374,8 @@ void Main::afterShown() {
   // Step 5: the defaults prompt while the defaults were never saved; the
   // rest goes on when it has closed.
   auto rest = [this](int) {
+    // The frame closed while the prompt was up: nothing more to open.
+    if (closing_) return;
     globals().thisDay = today();
     // Step 6.
     if (globals().openAtBrowse == 1) startBrowse("BrowseBrews");

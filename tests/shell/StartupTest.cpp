@@ -79,6 +79,16 @@ TEST_F(StartupTest, OpenBrowseStartsTheBrewBrowserAfterThePrompt) {
   EXPECT_NE(findWindow("BrowseBrews"), nullptr);
 }
 
+TEST_F(StartupTest, ClosingTheFrameAtThePromptStartsNoBrowser) {
+  writeDefaults("OpenBrowse", "1");
+  QPointer<Main> frame = startProgram(false);
+  ASSERT_TRUE(QTest::qWaitFor([] { return findWindow("Win_SetPrgDefaultsYN") != nullptr; }, 2000));
+  frame->close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isNull(); }, 2000));
+  EXPECT_EQ(log, (std::vector<std::string>{"splash", "frame", "prompt"}));
+  EXPECT_EQ(globals().browseOpen, 0);
+}
+
 TEST_F(StartupTest, SavedDefaultsSkipThePrompt) {
   writeDefaults("SetYN", "1");
   writeDefaults("OpenBrowse", "1");
