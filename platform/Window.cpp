@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QTimer>
@@ -253,6 +254,18 @@ QWidget* Window::watchedControl(QObject* o) const {
 }
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Shortcut) {
+    // A button's access key presses it as a click would: the focus goes to
+    // the button first, so the field being left is confirmed and the
+    // button's focus check runs; a check that sends the focus elsewhere
+    // stops the press.
+    auto* b = qobject_cast<QAbstractButton*>(watched);
+    if (b && watchedControl(b) == b && !static_cast<QShortcutEvent*>(event)->isAmbiguous() &&
+        !b->hasFocus() && b->focusPolicy() != Qt::NoFocus) {
+      b->setFocus(Qt::ShortcutFocusReason);
+      if (!b->hasFocus()) return true;
+    }
+  }
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::KeyPress ||
       event->type() == QEvent::FocusOut) {
     if (QWidget* control = watchedControl(watched)) {

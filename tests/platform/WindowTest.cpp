@@ -287,6 +287,29 @@ TEST_F(FieldEventTest, FocusCheckStopsTheClickThatBroughtTheFocus) {
   EXPECT_EQ(QApplication::focusWidget(), form->name);
 }
 
+TEST_F(FieldEventTest, AccessKeyMovesTheFocusToItsButtonFirst) {
+  form->name->setText("Ale");
+  QTest::keyClicks(form->other, "x");
+  form->events.clear();
+  QTest::keyClick(form->other, Qt::Key_O, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->saved == 1; }, 2000));
+  // The field being left is confirmed, then the button gets its focus and
+  // its press.
+  const std::vector<std::pair<QWidget*, FieldEvent>> expected = {{form->other, FieldEvent::Accept},
+                                                                 {form->ok, FieldEvent::Focus},
+                                                                 {form->ok, FieldEvent::Accept}};
+  EXPECT_EQ(form->events, expected);
+
+  // A focus check that refuses the button stops the access key's press too.
+  form->checkOnFocus = true;
+  form->name->clear();
+  form->other->setFocus();
+  QTest::keyClick(form->other, Qt::Key_O, Qt::AltModifier);
+  QTest::qWait(300);
+  EXPECT_EQ(form->saved, 1);
+  EXPECT_EQ(QApplication::focusWidget(), form->name);
+}
+
 TEST_F(FieldEventTest, EntryDeliversFocusChangeAndAccept) {
   form->events.clear();
   form->name->setFocus();
