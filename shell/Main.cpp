@@ -484,9 +484,19 @@ void Main::keyPressEvent(QKeyEvent* event) {
 void Main::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
-    clock_->stop();
     // Every window the frame started goes with it, each saving its place.
     closeAllWindows();
+    // A window that would not close (a form whose user chose Cancel when
+    // asked to save) keeps the program running: going on would destroy it
+    // and what was typed in it.
+    for (Window* w : openWindows()) {
+      if (!w->isClosing()) {
+        closing_ = false;
+        event->ignore();
+        return;
+      }
+    }
+    clock_->stop();
     savePlacement(this, "Main", units(), true);
     emit closed();
   }

@@ -138,12 +138,6 @@ void Win_BackupData::setButtonsEnabled(bool on) {
 }
 
 void Win_BackupData::runBackup() {
-  // The access key presses the button without moving the focus to it, so
-  // the letter typed last would go unchecked; bring the focus there first.
-  if (!start_->hasFocus()) {
-    start_->setFocus(Qt::ShortcutFocusReason);
-    if (!start_->hasFocus()) return;
-  }
   if (destination_.empty()) return;
   setButtonsEnabled(false);
   const std::filesystem::path folder(destination_);

@@ -240,12 +240,6 @@ void Win_SetPrgDefaults::onClosing() {
 }
 
 void Win_SetPrgDefaults::save() {
-  // The access key presses "&OK" without moving the focus to it; the
-  // changed measurement choices are still questioned before they are saved.
-  if (!ok_->hasFocus()) {
-    ok_->setFocus(Qt::ShortcutFocusReason);
-    if (!ok_->hasFocus()) askAboutChanges();
-  }
   writeProgramDefaults(globals());
   applyTipFlag();
   finish();

@@ -342,6 +342,34 @@ TEST_F(FrameTest, ExitClosesStartedWindowsAndSavesEveryPlace) {
   EXPECT_TRUE(openWindows().empty());
 }
 
+// A window that refuses to close, as a form does when the user cancels
+// its save question.
+class StubbornWindow : public Window {
+ public:
+  StubbornWindow() : Window("UpdateStubborn") { setDesignSize(80, 40); }
+  bool refuse = true;
+
+ protected:
+  bool canClose() override { return !refuse; }
+};
+
+TEST_F(FrameTest, ExitWaitsForAWindowThatWillNotClose) {
+  Main* frame = startProgram();
+  QPointer<StubbornWindow> form(new StubbornWindow);
+  startWindow(form);
+  QPointer<Main> f(frame);
+  frame->action("?EXITPRG")->trigger();
+  QTest::qWait(50);
+  ASSERT_FALSE(f.isNull());
+  EXPECT_TRUE(frame->isVisible());
+  ASSERT_FALSE(form.isNull());
+  EXPECT_FALSE(form->isClosing());
+  form->refuse = false;
+  frame->action("?EXITPRG")->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return f.isNull(); }, 2000));
+  EXPECT_TRUE(openWindows().empty());
+}
+
 TEST_F(FrameTest, FrameReopensWhereItWasClosed) {
   Main* frame = startProgram();
   const DialogUnits u = frame->units();
