@@ -4,10 +4,10 @@
 
 #include "platform/ProgramEvents.h"
 #include "platform/Resources.h"
+#include "platform/browse/StoreMessageBoxes.h"
 #include "shell/Commands.h"
 #include "shell/Main.h"
 #include "shell/OpeningSplash.h"
-#include "shell/StoreMessageBoxes.h"
 #include "store/Globals.h"
 #include "store/ProgramSettings.h"
 
@@ -29,6 +29,14 @@ void Program::start() {
   // 3. The record store opens each table when a window first asks for it;
   //    what it has to tell the user comes up as message boxes.
   installStoreMessageBoxes();
+  // A table that cannot be opened ends the program once its message has
+  // been closed: the frame closes as at Exit, every window with it.
+  setFatalStoreErrorAction([this] {
+    if (frame_)
+      frame_->close();
+    else if (qApp)
+      qApp->quit();
+  });
   // 4. The program's icon for all its windows.
   initResources();
   if (qApp) qApp->setWindowIcon(programIcon());
