@@ -46,50 +46,50 @@ struct ButtonSpec {
 };
 
 std::vector<ButtonSpec> buttonSpecs() {
-  std::vector<ButtonSpec> specs;
+  std::vector<ButtonSpec> layout;
   static const int digitPos[10][2] = {{9, 90},  {9, 75},  {26, 75}, {43, 75}, {9, 60},
                                       {26, 60}, {43, 60}, {9, 46},  {26, 46}, {43, 46}};
   static const char* const digits[10] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
   for (int d = 0; d < 10; ++d)
-    specs.push_back({sumpad::digitKey(d),
-                     digits[d],
-                     "",
-                     digitPos[d][0],
-                     digitPos[d][1],
-                     11,
-                     {static_cast<Qt::Key>(Qt::Key_0 + d)},
-                     {}});
+    layout.push_back({sumpad::digitKey(d),
+                      digits[d],
+                      "",
+                      digitPos[d][0],
+                      digitPos[d][1],
+                      11,
+                      {static_cast<Qt::Key>(Qt::Key_0 + d)},
+                      {}});
   // Keyboards with a decimal comma send a comma from the keypad's point key.
-  specs.push_back({Key::Point, ".", "", 26, 90, 12, {Qt::Key_Period, Qt::Key_Comma}, {}});
-  specs.push_back({Key::ClearEntry, "CE", "Clear", 9, 17, 10, {}, {}});
-  specs.push_back({Key::Pi, "\u03c0", "Pi", 62, 90, 12, {}, {}});
-  specs.push_back({Key::ChangeSign, "+/-", "Change Sign", 62, 75, 10, {}, {}});
-  specs.push_back({Key::Square, "x\u00b2", "Square", 43, 31, 10, {}, {}});
-  specs.push_back({Key::SquareRoot, "\u221a", "Square Root", 26, 31, 12, {}, {}});
-  specs.push_back({Key::Reciprocal, "1/x", "Reciprocal", 62, 46, 10, {}, {}});
-  specs.push_back({Key::TimesTen, "10X", "Times 10", 9, 31, 10, {}, {}});
-  specs.push_back({Key::Percent, "%", "Percent", 78, 32, 12, {}, {}});
-  specs.push_back({Key::Log10, " lg", "", 26, 17, 11, {}, {}});
-  specs.push_back({Key::Ln, " ln", "Ln", 62, 60, 11, {}, {}});
-  specs.push_back({Key::MemoryRecall, "MR", "", 43, 17, 10, {}, {}});
-  specs.push_back({Key::MemoryStore, " M", "", 62, 17, 10, {}, {}});
-  specs.push_back({Key::MemoryAdd, " M+", "Add To Memmory", 78, 17, 10, {}, {}});
-  specs.push_back({Key::Add, "+", "Add", 78, 90, 12, {Qt::Key_Plus}, {}});
-  specs.push_back({Key::Subtract, "-", "Subtract", 78, 46, 12, {Qt::Key_Minus}, {}});
-  specs.push_back({Key::Multiply, "x", "Multiply", 78, 75, 12, {Qt::Key_Asterisk}, {}});
-  specs.push_back({Key::Divide, "/", "Divide", 78, 60, 12, {Qt::Key_Slash}, {}});
-  specs.push_back({Key::Power, "Exp", "Power", 62, 31, 8, {}, {}});
+  layout.push_back({Key::Point, ".", "", 26, 90, 12, {Qt::Key_Period, Qt::Key_Comma}, {}});
+  layout.push_back({Key::ClearEntry, "CE", "Clear", 9, 17, 10, {}, {}});
+  layout.push_back({Key::Pi, "\u03c0", "Pi", 62, 90, 12, {}, {}});
+  layout.push_back({Key::ChangeSign, "+/-", "Change Sign", 62, 75, 10, {}, {}});
+  layout.push_back({Key::Square, "x\u00b2", "Square", 43, 31, 10, {}, {}});
+  layout.push_back({Key::SquareRoot, "\u221a", "Square Root", 26, 31, 12, {}, {}});
+  layout.push_back({Key::Reciprocal, "1/x", "Reciprocal", 62, 46, 10, {}, {}});
+  layout.push_back({Key::TimesTen, "10X", "Times 10", 9, 31, 10, {}, {}});
+  layout.push_back({Key::Percent, "%", "Percent", 78, 32, 12, {}, {}});
+  layout.push_back({Key::Log10, " lg", "", 26, 17, 11, {}, {}});
+  layout.push_back({Key::Ln, " ln", "Ln", 62, 60, 11, {}, {}});
+  layout.push_back({Key::MemoryRecall, "MR", "", 43, 17, 10, {}, {}});
+  layout.push_back({Key::MemoryStore, " M", "", 62, 17, 10, {}, {}});
+  layout.push_back({Key::MemoryAdd, " M+", "Add To Memmory", 78, 17, 10, {}, {}});
+  layout.push_back({Key::Add, "+", "Add", 78, 90, 12, {Qt::Key_Plus}, {}});
+  layout.push_back({Key::Subtract, "-", "Subtract", 78, 46, 12, {Qt::Key_Minus}, {}});
+  layout.push_back({Key::Multiply, "x", "Multiply", 78, 75, 12, {Qt::Key_Asterisk}, {}});
+  layout.push_back({Key::Divide, "/", "Divide", 78, 60, 12, {Qt::Key_Slash}, {}});
+  layout.push_back({Key::Power, "Exp", "Power", 62, 31, 8, {}, {}});
   // Key_Enter is the keypad's Enter, Key_Return the main one.
-  specs.push_back({Key::Equals,
-                   "=",
-                   "",
-                   43,
-                   90,
-                   12,
-                   {},
-                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                    QKeySequence(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter))}});
-  return specs;
+  layout.push_back({Key::Equals,
+                    "=",
+                    "",
+                    43,
+                    90,
+                    12,
+                    {},
+                    {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                     QKeySequence(QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter))}});
+  return layout;
 }
 
 QPixmap renderSvg(const QString& path, const QSize& size) {
@@ -140,16 +140,16 @@ SumpadWindow::SumpadWindow(QWidget* parent) : QWidget(parent) {
     if (typedChange_) commitTypedText();
   });
 
-  for (const ButtonSpec& spec : buttonSpecs()) {
-    auto* b = new QPushButton(QString::fromUtf8(spec.caption), this);
-    b->setObjectName(QStringLiteral("key%1").arg(static_cast<int>(spec.key)));
-    b->setFont(captionFont(spec.points));
-    b->setGeometry(dialogRect(spec.x, spec.y, kButtonW, kButtonH));
-    if (*spec.hint) b->setToolTip(QString::fromUtf8(spec.hint));
-    const Key key = spec.key;
+  for (const ButtonSpec& button : buttonSpecs()) {
+    auto* b = new QPushButton(QString::fromUtf8(button.caption), this);
+    b->setObjectName(QStringLiteral("key%1").arg(static_cast<int>(button.key)));
+    b->setFont(captionFont(button.points));
+    b->setGeometry(dialogRect(button.x, button.y, kButtonW, kButtonH));
+    if (*button.hint) b->setToolTip(QString::fromUtf8(button.hint));
+    const Key key = button.key;
     connect(b, &QPushButton::clicked, this, [this, key] { pressKey(key); });
-    for (Qt::Key k : spec.keypadKeys) keypadKeys_[k] = b;
-    for (const QKeySequence& seq : spec.shortcuts) {
+    for (Qt::Key k : button.keypadKeys) keypadKeys_[k] = b;
+    for (const QKeySequence& seq : button.shortcuts) {
       auto* sc = new QShortcut(seq, this);
       connect(sc, &QShortcut::activated, b, &QPushButton::click);
     }
