@@ -641,6 +641,12 @@ struct Attempt {
   bool busy = false;  // another writer held the file: worth another attempt
 };
 
+// The key a refused write names to the user; the table itself when the
+// driver refused it without saying which.
+std::string clashingKey(const TableDef& def, const Attempt& a) {
+  return a.key >= 0 ? def.keys[a.key].name : def.name;
+}
+
 // A failed step, remembering whether another writer was in the way.
 Attempt failure(TableFile& f, std::string error, int key = -1) {
   bool busy = (sqlite3_extended_errcode(f.db()) & 0xff) == SQLITE_BUSY;
@@ -964,7 +970,7 @@ Status TableHandle::insertAll(std::size_t n, const std::function<void*(std::size
   }
   error_ = a.error;
   if (a.status == Status::DuplicateKey) {
-    storeMessages().show(duplicateKeyMessage(a.key >= 0 ? def_.keys[a.key].name : def_.name));
+    storeMessages().show(duplicateKeyMessage(clashingKey(def_, a)));
     return Status::DuplicateKey;
   }
   storeMessages().show(recordInsertMessage(def_.name, error_));
@@ -1016,7 +1022,7 @@ Status TableHandle::update(const void* record) {
     }
     error_ = a.error;
     if (a.status == Status::DuplicateKey) {
-      storeMessages().show(duplicateKeyMessage(a.key >= 0 ? def_.keys[a.key].name : def_.name));
+      storeMessages().show(duplicateKeyMessage(clashingKey(def_, a)));
       return Status::DuplicateKey;
     }
     if (a.status == Status::NotFound) return Status::NotFound;

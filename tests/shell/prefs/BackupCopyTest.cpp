@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "WholeFiles.h"
 #include "shell/BackupCopy.h"
 #include "store/IniFile.h"
 #include "store/ProgramSettings.h"
@@ -26,18 +27,6 @@ namespace vm::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeAll(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
 
 // HOME pointed somewhere else for one test.
 class HomeOverride {

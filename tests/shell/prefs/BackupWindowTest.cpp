@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "PrefsFixture.h"
+#include "WholeFiles.h"
 #include "shell/BackupCopy.h"
 #include "shell/Win_BackupData.h"
 #include "store/Tables.h"
@@ -19,18 +20,6 @@ namespace vm::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeAll(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << text;
-}
 
 std::vector<std::string> entries(const fs::path& dir) {
   std::vector<std::string> names;
